@@ -1,0 +1,35 @@
+# Shared by run.sh and test.sh: installs the Debian packages that are missing and builds the
+# program into build/. Sourced, not run.
+
+set -euo pipefail
+
+TOP="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD="$TOP/build"
+
+# What building and running the program needs, and what its tests need besides.
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-liberation fonts-dejavu-core)
+TEST_PACKAGES=()
+
+install_missing() {
+    local missing=() pkg
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installo i pacchetti mancanti: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+}
+
+build_program() {
+    local type="${1:-RelWithDebInfo}"
+    if [ ! -f "$BUILD/CMakeCache.txt" ]; then
+        cmake -S "$TOP" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE="$type"
+    fi
+    cmake --build "$BUILD" --parallel 2
+}

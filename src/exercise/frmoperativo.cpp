@@ -1,0 +1,128 @@
+#include "exercise/frmoperativo.h"
+
+#include "exercise/frmoperativo_design.h"
+#include "exercise/regoletabella.h"
+#include "platform/runtimeerror.h"
+
+using platform::Control;
+using platform::Element;
+using platform::SkipOnError;
+
+namespace {
+constexpr platform::colour::Value kColoreCella = platform::colour::Rgb(255, 235, 168);
+const QString kUsato = QStringLiteral("si");
+const QString kDaRispondere = QStringLiteral("?");
+} // namespace
+
+FrmOperativo::FrmOperativo(StatoCondiviso& stato, platform::RandomSource& caso)
+    : Form(DisegnoFrmOperativo()), s_(stato), caso_(caso) {
+}
+
+// Each step of the load runs even if an earlier one failed.
+void FrmOperativo::Form_Load() {
+    SkipOnError([this] {
+        for (s_.Contatore = 0; s_.Contatore <= 9; ++s_.Contatore) {
+            const int k = s_.Contatore;
+            Label2(k).SetCaption(QString());
+            lblSegno(k).SetVisible(false);
+            lblUguale(k).SetVisible(false);
+            Shape4(k).SetVisible(true);
+            Line2(k).SetVisible(true);
+        }
+    });
+    SkipOnError([this] {
+        DisattivaRiquadri();
+        fraTastierino().SetEnabled(true);
+        fraTastierino().ZOrder();
+    });
+    SkipOnError([this] { RicominciaEsercizi(); });
+}
+
+void FrmOperativo::RicominciaEsercizi() {
+    PortaAvanti(fraTastierino());
+    s_.NumeroEsercizio = 0;
+    RigaCorrente = 0;
+    for (s_.Contatore = 1; s_.Contatore <= 20; ++s_.Contatore) {
+        Element(s_.Esercizi, s_.Contatore).clear();
+    }
+    NuovaTabella();
+}
+
+void FrmOperativo::NuovaTabella() {
+    Timer3().SetEnabled(false);
+    Timer2().SetEnabled(false);
+    RigaCorrente = 0;
+    Picture11().SetVisible(false);
+    for (s_.Contatore = 0; s_.Contatore <= 10; ++s_.Contatore) {
+        Element(SottraendiUsati, s_.Contatore).clear();
+    }
+    for (s_.Contatore = 0; s_.Contatore <= 9; ++s_.Contatore) {
+        const int k = s_.Contatore;
+        lblRisultato(k).SetCaption(QString());
+        lblRisultato(k).SetBackColor(kColoreCella);
+        MostraSegni(k, false);
+    }
+    s_.Risposta.clear();
+    lblRisultato(0).SetCaption(kDaRispondere);
+    MostraSegni(0, true);
+    AbilitaRisposta();
+    MescolaSottraendi();
+}
+
+void FrmOperativo::MostraSegni(int riga, bool visibili) {
+    lblSegno(riga).SetVisible(visibili);
+    lblUguale(riga).SetVisible(visibili);
+    Shape4(riga).SetVisible(visibili);
+    Line2(riga).SetVisible(visibili);
+}
+
+void FrmOperativo::MescolaSottraendi() {
+    caso_.Reseed();
+    s_.Tabella = regole::ProssimoMinuendo(s_.Tabella, s_.TabellaScelta);
+    for (s_.Contatore = 0; s_.Contatore <= 9; ++s_.Contatore) {
+        Estratto = regole::EstraiSottraendo(caso_, SottraendiUsati);
+        Element(SottraendiUsati, Estratto) = kUsato;
+        PreparaRiga(s_.Contatore);
+    }
+}
+
+void FrmOperativo::PreparaRiga(int riga) {
+    Label1().SetCaption(QString::number(s_.Tabella));
+    s_.Sottraendo = Estratto;
+    Label2(riga).SetCaption(QString::number(s_.Sottraendo));
+    s_.Differenza = platform::CheckedSubtract(s_.Tabella, s_.Sottraendo);
+    Element(s_.Risultati, riga) = regole::TestoRisultato(s_.Differenza);
+    Element(s_.Esercizi, platform::CheckedAdd(s_.NumeroEsercizio, riga)) =
+        regole::PrefissoEsercizio(s_.Tabella, s_.Sottraendo);
+}
+
+void FrmOperativo::DisattivaRiquadri() {
+    fraAiuto().SetEnabled(false);
+    fraTastierino().SetEnabled(false);
+    fraAvviso().SetEnabled(false);
+    fraIntervento().SetEnabled(false);
+}
+
+void FrmOperativo::PortaAvanti(Control& riquadro) {
+    DisattivaRiquadri();
+    riquadro.SetEnabled(true);
+    riquadro.ZOrder();
+}
+
+void FrmOperativo::AbilitaRisposta() {
+    for (s_.Contatore = 0; s_.Contatore <= 11; ++s_.Contatore) {
+        Option1(s_.Contatore).SetEnabled(true);
+    }
+    Option1(12).SetEnabled(false);
+    Option1(13).SetEnabled(false);
+    Option1(0).SetFocus(); // fails silently while the keypad cannot take the focus
+}
+
+void FrmOperativo::AbilitaFineTabella() {
+    for (s_.Contatore = 0; s_.Contatore <= 11; ++s_.Contatore) {
+        Option1(s_.Contatore).SetEnabled(false);
+    }
+    Option1(12).SetEnabled(true);
+    Option1(13).SetEnabled(true);
+    Option1(12).SetFocus();
+}

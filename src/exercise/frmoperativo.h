@@ -1,0 +1,62 @@
+#pragma once
+
+// The exercise screen: one subtraction table as a tree of ten columns under one minuend, and
+// four overlapping panels (keypad, help offer, intervention, notice after thirty exercises).
+// This unit owns the window's variables and its table-generation routines.
+
+#include "platform/form.h"
+#include "platform/random.h"
+#include "shared/statocondiviso.h"
+
+#include <array>
+#include <cstdint>
+
+class FrmOperativo final : public platform::Form {
+public:
+    FrmOperativo(StatoCondiviso& stato, platform::RandomSource& caso);
+
+    // The window's own variables: they keep their values while the window is closed.
+    std::int16_t RigaCorrente = 0;
+    std::int16_t Estratto = 0;
+    std::array<QString, 12> SottraendiUsati;
+
+    // Table generation and the panels.
+    void RicominciaEsercizi();
+    void NuovaTabella();
+    void MescolaSottraendi();
+    void PreparaRiga(int riga);
+    void DisattivaRiquadri();
+    void PortaAvanti(platform::Control& riquadro);
+    void AbilitaRisposta();
+    void AbilitaFineTabella();
+
+    // The controls, by their design names.
+    platform::Control& Label1() { return Ctl(u"Label1"); }
+    platform::Control& Label2(int k) { return Ctl(u"Label2", k); }
+    platform::Control& lblSegno(int k) { return Ctl(u"lblSegno", k); }
+    platform::Control& lblUguale(int k) { return Ctl(u"lblUguale", k); }
+    platform::Control& Shape4(int k) { return Ctl(u"Shape4", k); }
+    platform::Control& Line2(int k) { return Ctl(u"Line2", k); }
+    platform::Control& lblRisultato(int k) { return Ctl(u"lblRisultato", k); }
+    platform::Control& Picture11() { return Ctl(u"Picture11"); }
+    platform::Control& fraTastierino() { return Ctl(u"fraTastierino"); }
+    platform::Control& fraAiuto() { return Ctl(u"fraAiuto"); }
+    platform::Control& fraAvviso() { return Ctl(u"fraAvviso"); }
+    platform::Control& fraIntervento() { return Ctl(u"fraIntervento"); }
+    platform::Control& Option1(int i) { return Ctl(u"Option1", i); }
+    platform::Control& Option3(int i) { return Ctl(u"Option3", i); }
+    platform::Control& optAvviso(int i) { return Ctl(u"optAvviso", i); }
+    platform::Control& optOK() { return Ctl(u"optOK"); }
+    platform::Control& Timer2() { return Ctl(u"Timer2"); }
+    platform::Control& Timer3() { return Ctl(u"Timer3"); }
+
+protected:
+    void Form_Load() override;
+
+private:
+    // Shows or hides the four markers of a row: sign, equals, bar and line.
+    void MostraSegni(int riga, bool visibili);
+
+    StatoCondiviso& s_;
+    platform::RandomSource& caso_;
+};

@@ -1,0 +1,270 @@
+#include "platform/control.h"
+
+#include "platform/twips.h"
+#include "platform/widgets.h"
+
+#include <QAction>
+#include <QTimer>
+#include <QWidget>
+#include <algorithm>
+
+namespace platform {
+
+Control::Control(const ControlDesign& design, QObject* owner)
+    : QObject(owner), kind_(design.kind), name_(design.name), index_(design.index),
+      tabIndex_(design.tabIndex), font_(design.font), left_(design.left), top_(design.top),
+      width_(design.width), height_(design.height), caption_(design.caption),
+      fore_(design.foreColour), back_(design.backColour), visible_(design.visible),
+      enabled_(design.enabled), transparent_(design.transparent), border_(design.border),
+      alignment_(design.alignment), shape_(design.shape), borderWidth_(design.borderWidth),
+      dock_(design.dock), interval_(design.interval) {
+    if (kind_ == ControlKind::Timer) {
+        timer_ = new QTimer(this);
+        connect(timer_, &QTimer::timeout, this, [this] {
+            if (tick_) {
+                tick_();
+            }
+        });
+    }
+}
+
+Control::~Control() = default;
+
+QWidget* Control::Widget() const {
+    return widget_.data();
+}
+QAction* Control::Action() const {
+    return action_.data();
+}
+
+bool Control::HasGeometry() const {
+    return kind_ != ControlKind::Timer && kind_ != ControlKind::Menu;
+}
+
+void Control::Attach(QWidget* widget) {
+    widget_ = widget;
+    widget->setObjectName(index_ < 0 ? name_ : name_ + u'(' + QString::number(index_) + u')');
+    widget->setAccessibleName(caption_);
+    widget->setEnabled(enabled_);
+    widget->setVisible(visible_);
+    ApplyGeometry();
+}
+
+void Control::Attach(QAction* action) {
+    action_ = action;
+    action->setObjectName(name_);
+    action->setEnabled(enabled_);
+    action->setVisible(visible_);
+    connect(action, &QAction::triggered, this, [this] {
+        if (click_) {
+            click_();
+        }
+    });
+}
+
+void Control::Move(double left, double top, double width, double height) {
+    if (!HasGeometry()) {
+        return;
+    }
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    ApplyGeometry();
+}
+
+void Control::SetX1(double v) {
+    Move(v, top_, width_, height_);
+}
+void Control::SetY1(double v) {
+    Move(left_, v, width_, height_);
+}
+void Control::SetX2(double v) {
+    Move(left_, top_, v, height_);
+}
+void Control::SetY2(double v) {
+    Move(left_, top_, width_, v);
+}
+
+void Control::ApplyGeometry() {
+    QWidget* w = widget_.data();
+    if (w == nullptr) {
+        return;
+    }
+    if (kind_ == ControlKind::Line) {
+        // The widget covers the line's bounding box, with room for the pen.
+        const int margin = std::max(1, borderWidth_);
+        const int x1 = TwipsToPixels(left_), y1 = TwipsToPixels(top_);
+        const int x2 = TwipsToPixels(width_), y2 = TwipsToPixels(height_);
+        const int x = std::min(x1, x2) - margin, y = std::min(y1, y2) - margin;
+        w->setGeometry(x, y, std::abs(x2 - x1) + 2 * margin + 1,
+                       std::abs(y2 - y1) + 2 * margin + 1);
+        w->update();
+        return;
+    }
+    int x = TwipsToPixels(left_), y = TwipsToPixels(top_);
+    int wide = std::max(0, TwipsToPixels(width_)), high = std::max(0, TwipsToPixels(height_));
+    if (dock_ != Dock::None && w->parentWidget() != nullptr) {
+        // Docked to an edge of the container: full height, at the left or right edge.
+        const QWidget* box = w->parentWidget();
+        y = 0;
+        high = box->height();
+        x = dock_ == Dock::Left ? 0 : box->width() - wide;
+        left_ = PixelsToTwips(x);
+        top_ = 0;
+        height_ = PixelsToTwips(high);
+    }
+    w->setGeometry(x, y, wide, high);
+}
+
+void Control::FollowContainer() {
+    if (dock_ != Dock::None) {
+        ApplyGeometry();
+    }
+}
+
+void Control::Repaint() {
+    if (widget_) {
+        widget_->update();
+    }
+}
+
+void Control::SetCaption(const QString& text) {
+    if (text == caption_) {
+        return;
+    }
+    caption_ = text;
+    if (auto* button = qobject_cast<QAbstractButton*>(widget_.data())) {
+        button->setText(text);
+    }
+    if (widget_) {
+        widget_->setAccessibleName(text);
+    }
+    if (action_) {
+        action_->setText(text);
+    }
+    Repaint();
+    if (change_) {
+        change_();
+    }
+}
+
+void Control::SetBackColor(colour::Value v) {
+    back_ = v;
+    Repaint();
+}
+
+void Control::SetForeColor(colour::Value v) {
+    fore_ = v;
+    Repaint();
+}
+
+void Control::SetVisible(bool on) {
+    visible_ = on;
+    if (widget_) {
+        widget_->setVisible(on);
+    }
+    if (action_) {
+        action_->setVisible(on);
+    }
+}
+
+void Control::SetEnabled(bool on) {
+    enabled_ = on;
+    if (widget_) {
+        widget_->setEnabled(on);
+    }
+    if (action_) {
+        action_->setEnabled(on);
+    }
+    UpdateTimer();
+}
+
+void Control::SetValue(bool on) {
+    if (value_ == on) {
+        return;
+    }
+    value_ = on;
+    if (on && kind_ == ControlKind::OptionButton && widget_ && widget_->parentWidget()) {
+        // Option buttons of one container exclude each other.
+        for (auto* sibling : widget_->parentWidget()->findChildren<ButtonWidget*>(
+                 QString(), Qt::FindDirectChildrenOnly)) {
+            if (sibling != widget_) {
+                sibling->control_.SetValue(false);
+            }
+        }
+    }
+    Repaint();
+}
+
+void Control::SetInterval(int ms) {
+    interval_ = ms;
+    UpdateTimer();
+}
+
+void Control::OnTimer(std::function<void()> handler) {
+    tick_ = std::move(handler);
+    UpdateTimer();
+}
+
+void Control::OnMouseDown(std::function<void(const MouseArgs&)> handler) {
+    mouseDown_ = std::move(handler);
+}
+
+void Control::OnMouseUp(std::function<void(const MouseArgs&)> handler) {
+    mouseUp_ = std::move(handler);
+}
+
+// A timer runs only while it is enabled, has an interval and has something to do: a timer
+// whose ticks would do nothing never wakes the program up.
+void Control::UpdateTimer() {
+    if (timer_ == nullptr) {
+        return;
+    }
+    const bool run = enabled_ && interval_ > 0 && tick_;
+    if (run) {
+        if (!timer_->isActive() || timer_->interval() != interval_) {
+            timer_->start(interval_);
+        }
+    } else {
+        timer_->stop();
+    }
+}
+
+bool Control::TimerRunning() const {
+    return timer_ != nullptr && timer_->isActive();
+}
+
+void Control::ZOrder() {
+    if (widget_) {
+        widget_->raise();
+    }
+}
+
+bool Control::SetFocus() {
+    QWidget* w = widget_.data();
+    if (w == nullptr || w->focusPolicy() == Qt::NoFocus || !w->isVisible() || !w->isEnabled()) {
+        return false;
+    }
+    w->setFocus(Qt::OtherFocusReason);
+    return w->window()->focusWidget() == w;
+}
+
+bool Control::HasFocus() const {
+    const QWidget* w = widget_.data();
+    return w != nullptr && w->window()->focusWidget() == w;
+}
+
+void Control::DeliverMouseDown(const MouseArgs& args) {
+    if (mouseDown_) {
+        mouseDown_(args);
+    }
+}
+
+void Control::DeliverMouseUp(const MouseArgs& args) {
+    if (mouseUp_) {
+        mouseUp_(args);
+    }
+}
+
+} // namespace platform

@@ -1,0 +1,137 @@
+#pragma once
+
+#include "platform/design.h"
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+
+class QAction;
+class QTimer;
+class QWidget;
+
+namespace platform {
+
+class ControlWidget;
+
+// Notifications a control can deliver to its window. Each runs inside the step that caused it.
+struct MouseArgs {
+    int button = 1; // 1 left, 2 right, 4 middle
+    int shift = 0;
+    double x = 0; // twips inside the control
+    double y = 0;
+};
+
+// One control of a loaded window: a label, frame, picture box, button, shape, line, image,
+// timer or menu entry. It keeps its own state (geometry in twips, caption, colours, own
+// enabled and visible flags) and mirrors it onto the Qt object that shows it.
+class Control final : public QObject {
+public:
+    Control(const ControlDesign& design, QObject* owner);
+    ~Control() override;
+
+    ControlKind Kind() const { return kind_; }
+    const QString& Name() const { return name_; }
+    int Index() const { return index_; }
+    int TabIndex() const { return tabIndex_; }
+    const FontSpec& Font() const { return font_; }
+
+    // Geometry in twips, relative to the container.
+    double Left() const { return left_; }
+    double Top() const { return top_; }
+    double Width() const { return width_; }
+    double Height() const { return height_; }
+    void Move(double left, double top, double width, double height);
+    void SetLeft(double v) { Move(v, top_, width_, height_); }
+    void SetTop(double v) { Move(left_, v, width_, height_); }
+    void SetWidth(double v) { Move(left_, top_, v, height_); }
+    void SetHeight(double v) { Move(left_, top_, width_, v); }
+    bool HasGeometry() const;
+
+    // A line's end points, in twips; negative values are accepted.
+    double X1() const { return left_; }
+    double Y1() const { return top_; }
+    double X2() const { return width_; }
+    double Y2() const { return height_; }
+    void SetX1(double v);
+    void SetY1(double v);
+    void SetX2(double v);
+    void SetY2(double v);
+
+    const QString& Caption() const { return caption_; }
+    void SetCaption(const QString& text);
+    colour::Value BackColor() const { return back_; }
+    void SetBackColor(colour::Value v);
+    colour::Value ForeColor() const { return fore_; }
+    void SetForeColor(colour::Value v);
+
+    // The control's own states, whatever its container's are.
+    bool Visible() const { return visible_; }
+    void SetVisible(bool on);
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool on);
+    bool Value() const { return value_; }
+    void SetValue(bool on);
+
+    int Interval() const { return interval_; }
+    void SetInterval(int ms);
+
+    // Brings the control to the front of its container.
+    void ZOrder();
+    // Moves the keyboard focus here; false when the control cannot take it (hidden, switched
+    // off itself or through a container, or its window is not shown).
+    bool SetFocus();
+    bool HasFocus() const;
+
+    void OnChange(std::function<void()> handler) { change_ = std::move(handler); }
+    void OnClick(std::function<void()> handler) { click_ = std::move(handler); }
+    void OnTimer(std::function<void()> handler);
+    void OnMouseDown(std::function<void(const MouseArgs&)> handler);
+    void OnMouseUp(std::function<void(const MouseArgs&)> handler);
+
+    QWidget* Widget() const;
+    QAction* Action() const;
+    bool TimerRunning() const;
+
+    // Used by the window builder.
+    void Attach(QWidget* widget);
+    void Attach(QAction* action);
+    void FollowContainer(); // re-applies docking after the container changed size
+
+    // Used by the widgets.
+    void DeliverMouseDown(const MouseArgs& args);
+    void DeliverMouseUp(const MouseArgs& args);
+
+private:
+    void ApplyGeometry();
+    void UpdateTimer();
+    void Repaint();
+
+    ControlKind kind_;
+    QString name_;
+    int index_;
+    int tabIndex_;
+    FontSpec font_;
+    double left_, top_, width_, height_;
+    QString caption_;
+    colour::Value fore_, back_;
+    bool visible_, enabled_, value_ = false;
+    bool transparent_, border_;
+    Align alignment_;
+    ShapeKind shape_;
+    int borderWidth_;
+    Dock dock_;
+    int interval_;
+
+    QPointer<QWidget> widget_;
+    QPointer<QAction> action_;
+    QTimer* timer_ = nullptr;
+
+    std::function<void()> change_, click_, tick_;
+    std::function<void(const MouseArgs&)> mouseDown_, mouseUp_;
+
+    friend class ControlWidget;
+    friend class ButtonWidget;
+};
+
+} // namespace platform

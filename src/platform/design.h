@@ -1,0 +1,80 @@
+#pragma once
+
+#include "platform/colour.h"
+
+#include <QString>
+#include <vector>
+
+namespace platform {
+
+// The kinds of control a window design can hold.
+enum class ControlKind {
+    Label,
+    Frame,
+    PictureBox,
+    OptionButton,  // drawn as a push button, pressed while its Value is set
+    CommandButton, // drawn as a push button
+    Shape,
+    Line,
+    Image,
+    Timer,
+    Menu,
+};
+
+enum class Align { Left, Centre, Right };
+enum class ShapeKind { Rectangle, RoundedRectangle, Circle };
+enum class Dock { None, Left, Right };
+
+struct FontSpec {
+    QString name; // empty: the window's font
+    double points = 0;
+    bool bold = false;
+};
+
+// A control named by its design name and, inside a control array, its index.
+struct ControlRef {
+    QString name;
+    int index = -1;
+};
+
+// One row of a window design. Geometry is in twips relative to the container; for a line the
+// four numbers are X1, Y1, X2, Y2.
+struct ControlDesign {
+    QString name;
+    int index = -1; // -1: not in a control array
+    ControlKind kind = ControlKind::Label;
+    ControlRef container; // empty name: the window's client area
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    QString caption;
+    FontSpec font;
+    colour::Value foreColour = colour::WindowText; // a shape's border, a line's colour
+    colour::Value backColour = colour::ButtonFace; // a shape's fill
+    bool visible = true;
+    bool enabled = true;
+    bool transparent = false; // labels and shapes: no background fill
+    bool border = false;      // labels: single border; frames: etched border
+    Align alignment = Align::Left;
+    ShapeKind shape = ShapeKind::Rectangle;
+    int borderWidth = 1; // shapes and lines, in pixels
+    Dock dock = Dock::None;
+    int tabIndex = -1; // focus order; only buttons take the focus
+    int interval = 0;  // timers, in milliseconds
+};
+
+struct FormDesign {
+    QString name;
+    QString caption;
+    colour::Value backColour = colour::ButtonFace;
+    colour::Value foreColour = colour::WindowText;
+    int scaleWidth = 0; // client area in the design, twips
+    int scaleHeight = 0;
+    bool maximised = false; // otherwise the design size, centred on the screen
+    bool icon = false;      // shows the program's icon
+    FontSpec font;
+    std::vector<ControlDesign> controls; // in the window's fixed enumeration order
+};
+
+} // namespace platform

@@ -1,0 +1,228 @@
+#include "platform/form.h"
+
+#include "platform/formwindow.h"
+#include "platform/twips.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMenuBar>
+#include <QScreen>
+
+namespace platform {
+
+namespace {
+QIcon& IconStore() {
+    static QIcon icon;
+    return icon;
+}
+} // namespace
+
+const QIcon& Form::ProgramIcon() {
+    return IconStore();
+}
+
+FormWindow::FormWindow(Form& form) : form_(form) {
+}
+
+bool FormWindow::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::WindowActivate && !detached) {
+        form_.Activated();
+    }
+    return handled;
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (!closingByProgram && !detached) {
+        form_.Closed();
+    }
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize && !detached && watched == form_.Client()) {
+        form_.Resized();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+Form::Form(FormDesign design) : design_(std::move(design)) {
+}
+
+Form::~Form() {
+    delete window_.data();
+}
+
+bool Form::IsLoaded() const {
+    return !window_.isNull();
+}
+
+void Form::SetProgramIcon(const QIcon& icon) {
+    IconStore() = icon;
+}
+
+QString Form::Key(QStringView name, int index) {
+    return index < 0 ? name.toString() : name.toString() + u'(' + QString::number(index) + u')';
+}
+
+void Form::Load() {
+    if (IsLoaded()) {
+        return;
+    }
+    loading_ = true;
+    Build();
+    BindEvents();
+    Form_Load();
+    loading_ = false;
+}
+
+void Form::Unload() {
+    if (!IsLoaded() || unloading_) {
+        return;
+    }
+    unloading_ = true;
+    Form_Unload();
+    FormWindow* window = window_.data();
+    window->closingByProgram = true;
+    window->close();
+    Closed();
+}
+
+// Tears the window down once it is closed, by the program or from its title bar. The Qt
+// objects go at the next turn of the event loop: the handler that asked for the unload may
+// still be running inside one of them.
+void Form::Closed() {
+    FormWindow* window = window_.data();
+    if (window == nullptr) {
+        return;
+    }
+    if (!unloading_) {
+        unloading_ = true;
+        Form_Unload();
+    }
+    window->detached = true;
+    controls_.clear();
+    focusOrder_.clear();
+    byName_.clear();
+    client_ = nullptr;
+    window_ = nullptr;
+    window->deleteLater();
+    unloading_ = false;
+    if (modalLoop_ != nullptr) {
+        modalLoop_->quit();
+    }
+}
+
+void Form::Show(ShowMode mode) {
+    Load();
+    FormWindow* window = window_.data();
+    if (window == nullptr) {
+        return;
+    }
+    if (window->isVisible()) {
+        window->raise();
+        window->activateWindow();
+    } else {
+        if (mode == ShowMode::Modal) {
+            window->setWindowModality(Qt::ApplicationModal);
+        }
+        if (design_.maximised) {
+            window->showMaximized();
+        } else {
+            if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+                QRect frame = window->frameGeometry();
+                frame.moveCenter(screen->availableGeometry().center());
+                window->move(frame.topLeft());
+            }
+            window->show();
+        }
+        // As on the desktop the program was written for, a window opens with the focus on the
+        // first control of its focus order that can take it.
+        for (Control* c : focusOrder_) {
+            if (c->SetFocus()) {
+                break;
+            }
+        }
+        window->activateWindow();
+    }
+    if (mode == ShowMode::Modal && window_ != nullptr) {
+        QEventLoop loop;
+        modalLoop_ = &loop;
+        loop.exec();
+        modalLoop_ = nullptr;
+    }
+}
+
+bool Form::IsShown() const {
+    return window_ != nullptr && window_->isVisible();
+}
+
+double Form::ScaleWidth() {
+    Load();
+    return PixelsToTwips(client_->width());
+}
+
+double Form::ScaleHeight() {
+    Load();
+    return PixelsToTwips(client_->height());
+}
+
+void Form::ResizeClient(double width, double height) {
+    Load();
+    const int extraW = window_->width() - client_->width();
+    const int extraH = window_->height() - client_->height();
+    window_->resize(TwipsToPixels(width) + extraW, TwipsToPixels(height) + extraH);
+    if (!window_->isVisible()) {
+        client_->resize(TwipsToPixels(width), TwipsToPixels(height));
+    }
+}
+
+int Form::Count() {
+    Load();
+    return static_cast<int>(controls_.size());
+}
+
+Control& Form::At(int i) {
+    Load();
+    return *controls_.at(static_cast<std::size_t>(i));
+}
+
+Control& Form::Ctl(QStringView name, int index) {
+    Load();
+    Control* c = Find(name, index);
+    if (c == nullptr) {
+        throw std::out_of_range("controllo inesistente");
+    }
+    return *c;
+}
+
+Control* Form::Find(QStringView name, int index) const {
+    return byName_.value(Key(name, index), nullptr);
+}
+
+QMainWindow* Form::Window() const {
+    return window_.data();
+}
+QWidget* Form::Client() const {
+    return client_;
+}
+
+void Form::Resized() {
+    if (loading_ || !IsLoaded()) {
+        return;
+    }
+    for (Control* c : controls_) {
+        c->FollowContainer();
+    }
+    Form_Resize();
+}
+
+void Form::Activated() {
+    if (IsLoaded() && !loading_) {
+        Form_Activate();
+    }
+}
+
+} // namespace platform

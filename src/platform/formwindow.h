@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QMainWindow>
+
+namespace platform {
+
+class Form;
+
+// The Qt window behind a loaded Form: it reports activation, closing and client resizes.
+class FormWindow final : public QMainWindow {
+public:
+    explicit FormWindow(Form& form);
+
+    bool closingByProgram = false;
+    bool detached = false; // unloaded, waiting to be deleted
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    Form& form_;
+};
+
+} // namespace platform

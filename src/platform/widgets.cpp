@@ -1,0 +1,261 @@
+#include "platform/widgets.h"
+
+#include "platform/control.h"
+#include "platform/twips.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPalette>
+
+namespace platform {
+
+QColor ToQColor(colour::Value value) {
+    if (colour::IsSystem(value)) {
+        const QPalette palette = QApplication::palette();
+        switch (value) {
+        case colour::WindowBackground:
+            return palette.color(QPalette::Base);
+        case colour::WindowText:
+            return palette.color(QPalette::Text);
+        case colour::ButtonText:
+            return palette.color(QPalette::ButtonText);
+        default:
+            return palette.color(QPalette::Button);
+        }
+    }
+    return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
+                  static_cast<int>((value >> 16) & 0xFF));
+}
+
+namespace {
+
+QFont ToQFont(const FontSpec& spec) {
+    QFont font(spec.name);
+    if (spec.points > 0) {
+        font.setPointSizeF(spec.points);
+    }
+    font.setBold(spec.bold);
+    return font;
+}
+
+// Captions break lines at a carriage return, with or without a line feed after it.
+QString DisplayText(const QString& caption) {
+    QString text = caption;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+
+Qt::Alignment ToQt(Align align) {
+    switch (align) {
+    case Align::Centre:
+        return Qt::AlignHCenter;
+    case Align::Right:
+        return Qt::AlignRight;
+    case Align::Left:
+        break;
+    }
+    return Qt::AlignLeft;
+}
+
+MouseArgs ToArgs(const QMouseEvent* event) {
+    MouseArgs args;
+    switch (event->button()) {
+    case Qt::RightButton:
+        args.button = 2;
+        break;
+    case Qt::MiddleButton:
+        args.button = 4;
+        break;
+    default:
+        args.button = 1;
+        break;
+    }
+    const auto mods = event->modifiers();
+    args.shift = (mods & Qt::ShiftModifier ? 1 : 0) | (mods & Qt::ControlModifier ? 2 : 0) |
+                 (mods & Qt::AltModifier ? 4 : 0);
+    args.x = PixelsToTwips(qRound(event->position().x()));
+    args.y = PixelsToTwips(qRound(event->position().y()));
+    return args;
+}
+
+void DrawBevel(QPainter& p, const QRect& r, bool sunken) {
+    const QColor light(255, 255, 255);
+    const QColor dark(128, 128, 128);
+    const QColor darkest(0, 0, 0);
+    const QRect inner = r.adjusted(0, 0, -1, -1);
+    p.setPen(sunken ? darkest : light);
+    p.drawLine(inner.topLeft(), inner.topRight());
+    p.drawLine(inner.topLeft(), inner.bottomLeft());
+    p.setPen(sunken ? light : darkest);
+    p.drawLine(inner.bottomLeft(), inner.bottomRight());
+    p.drawLine(inner.topRight(), inner.bottomRight());
+    p.setPen(dark);
+    const QRect mid = inner.adjusted(1, 1, -1, -1);
+    if (sunken) {
+        p.drawLine(mid.topLeft(), mid.topRight());
+        p.drawLine(mid.topLeft(), mid.bottomLeft());
+    } else {
+        p.drawLine(mid.bottomLeft(), mid.bottomRight());
+        p.drawLine(mid.topRight(), mid.bottomRight());
+    }
+}
+
+} // namespace
+
+ControlWidget::ControlWidget(Control& control, QWidget* parent)
+    : QWidget(parent), control_(control) {
+    setFocusPolicy(Qt::NoFocus);
+    if (control.Kind() == ControlKind::Line || control.Kind() == ControlKind::Shape) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+}
+
+void ControlWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    switch (control_.Kind()) {
+    case ControlKind::Label:
+        PaintLabel(p);
+        break;
+    case ControlKind::Frame:
+        p.fillRect(rect(), ToQColor(control_.back_));
+        if (control_.border_) {
+            const QRect r = rect().adjusted(0, 0, -1, -1);
+            p.setPen(QColor(128, 128, 128));
+            p.drawRect(r.adjusted(0, 0, -1, -1));
+            p.setPen(QColor(255, 255, 255));
+            p.drawRect(r.adjusted(1, 1, 0, 0));
+        }
+        break;
+    case ControlKind::PictureBox:
+    case ControlKind::Image:
+        p.fillRect(rect(), ToQColor(control_.back_));
+        break;
+    case ControlKind::Shape:
+        PaintShape(p);
+        break;
+    case ControlKind::Line:
+        PaintLine(p);
+        break;
+    default:
+        break;
+    }
+}
+
+void ControlWidget::PaintLabel(QPainter& p) {
+    if (!control_.transparent_) {
+        p.fillRect(rect(), ToQColor(control_.back_));
+    }
+    QRect textRect = rect();
+    if (control_.border_) {
+        p.setPen(QColor(0, 0, 0));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        textRect.adjust(2, 2, -2, -2);
+    }
+    p.setFont(ToQFont(control_.font_));
+    p.setPen(isEnabled() ? ToQColor(control_.fore_) : QColor(128, 128, 128));
+    p.drawText(textRect,
+               static_cast<int>(ToQt(control_.alignment_) | Qt::AlignTop) | Qt::TextWordWrap,
+               DisplayText(control_.caption_));
+}
+
+void ControlWidget::PaintShape(QPainter& p) {
+    p.setRenderHint(QPainter::Antialiasing);
+    const int pen = control_.borderWidth_;
+    QPen border(ToQColor(control_.fore_));
+    border.setWidth(pen);
+    p.setPen(border);
+    p.setBrush(control_.transparent_ ? QBrush(Qt::NoBrush) : QBrush(ToQColor(control_.back_)));
+    const qreal half = pen / 2.0;
+    QRectF r = QRectF(rect()).adjusted(half, half, -half, -half);
+    switch (control_.shape_) {
+    case ShapeKind::Rectangle:
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.drawRect(r);
+        break;
+    case ShapeKind::RoundedRectangle: {
+        const qreal radius = std::min(r.width(), r.height()) / 6.0;
+        p.drawRoundedRect(r, radius, radius);
+        break;
+    }
+    case ShapeKind::Circle: {
+        const qreal d = std::min(r.width(), r.height());
+        p.drawEllipse(QRectF(r.center().x() - d / 2, r.center().y() - d / 2, d, d));
+        break;
+    }
+    }
+}
+
+void ControlWidget::PaintLine(QPainter& p) {
+    p.setRenderHint(QPainter::Antialiasing);
+    QPen pen(ToQColor(control_.fore_));
+    pen.setWidth(control_.borderWidth_);
+    p.setPen(pen);
+    const QPoint origin = geometry().topLeft();
+    const QPoint a(TwipsToPixels(control_.X1()), TwipsToPixels(control_.Y1()));
+    const QPoint b(TwipsToPixels(control_.X2()), TwipsToPixels(control_.Y2()));
+    p.drawLine(a - origin, b - origin);
+}
+
+void ControlWidget::mousePressEvent(QMouseEvent* event) {
+    control_.DeliverMouseDown(ToArgs(event));
+}
+
+void ControlWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    control_.DeliverMouseDown(ToArgs(event));
+}
+
+void ControlWidget::mouseReleaseEvent(QMouseEvent* event) {
+    control_.DeliverMouseUp(ToArgs(event));
+}
+
+ButtonWidget::ButtonWidget(Control& control, QWidget* parent)
+    : QAbstractButton(parent), control_(control) {
+    setFocusPolicy(Qt::StrongFocus);
+    setText(control.Caption());
+}
+
+void ButtonWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const bool pressed = control_.value_;
+    p.fillRect(rect(), ToQColor(control_.back_));
+    DrawBevel(p, rect(), pressed);
+    p.setFont(ToQFont(control_.font_));
+    p.setPen(isEnabled() ? ToQColor(control_.fore_) : QColor(128, 128, 128));
+    const QRect textRect =
+        rect().adjusted(3, 3, -3, -3).translated(pressed ? 1 : 0, pressed ? 1 : 0);
+    p.drawText(textRect, Qt::AlignCenter | Qt::TextWordWrap, DisplayText(control_.caption_));
+}
+
+// The press acts at once, for every mouse button; the second press of a double click is a
+// press too. Qt's own press, release and click handling is not used.
+void ButtonWidget::mousePressEvent(QMouseEvent* event) {
+    if (control_.Kind() == ControlKind::OptionButton) {
+        control_.SetValue(true);
+    }
+    control_.DeliverMouseDown(ToArgs(event));
+}
+
+void ButtonWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    mousePressEvent(event);
+}
+
+void ButtonWidget::mouseReleaseEvent(QMouseEvent* event) {
+    control_.DeliverMouseUp(ToArgs(event));
+}
+
+void ButtonWidget::mouseMoveEvent(QMouseEvent* event) {
+    event->ignore();
+}
+
+// Keys are left to the window's key handling; Qt's own Space-clicks and arrow-key moves are not
+// wanted on these buttons.
+void ButtonWidget::keyPressEvent(QKeyEvent* event) {
+    QWidget::keyPressEvent(event);
+}
+void ButtonWidget::keyReleaseEvent(QKeyEvent* event) {
+    QWidget::keyReleaseEvent(event);
+}
+
+} // namespace platform
