@@ -2,6 +2,7 @@
 
 #include "exercise/frmoperativo_design.h"
 #include "exercise/regoletabella.h"
+#include "layout/griglia.h"
 #include "platform/runtimeerror.h"
 
 using platform::Control;
@@ -20,6 +21,7 @@ FrmOperativo::FrmOperativo(StatoCondiviso& stato, platform::RandomSource& caso)
 
 // Each step of the load runs even if an earlier one failed.
 void FrmOperativo::Form_Load() {
+    SkipOnError([this] { Proporzioni = CatturaProporzioni(*this); });
     SkipOnError([this] {
         for (s_.Contatore = 0; s_.Contatore <= 9; ++s_.Contatore) {
             const int k = s_.Contatore;
@@ -36,6 +38,12 @@ void FrmOperativo::Form_Load() {
         fraTastierino().ZOrder();
     });
     SkipOnError([this] { RicominciaEsercizi(); });
+}
+
+void FrmOperativo::Form_Resize() {
+    ApplicaProporzioni(*this, Proporzioni);
+    PosizionaLinee(*this);
+    AllineaRiquadri(*this);
 }
 
 void FrmOperativo::RicominciaEsercizi() {

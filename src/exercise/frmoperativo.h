@@ -4,6 +4,7 @@
 // four overlapping panels (keypad, help offer, intervention, notice after thirty exercises).
 // This unit owns the window's variables and its table-generation routines.
 
+#include "layout/proporzioni.h"
 #include "platform/form.h"
 #include "platform/random.h"
 #include "shared/statocondiviso.h"
@@ -19,6 +20,7 @@ public:
     std::int16_t RigaCorrente = 0;
     std::int16_t Estratto = 0;
     std::array<QString, 12> SottraendiUsati;
+    ::Proporzioni Proporzioni; // taken at every load
 
     // Table generation and the panels.
     void RicominciaEsercizi();
@@ -52,6 +54,7 @@ public:
 
 protected:
     void Form_Load() override;
+    void Form_Resize() override;
 
 private:
     // Shows or hides the four markers of a row: sign, equals, bar and line.

@@ -1,5 +1,6 @@
 #include "platform/control.h"
 
+#include "platform/runtimeerror.h"
 #include "platform/twips.h"
 #include "platform/widgets.h"
 
@@ -38,7 +39,7 @@ QAction* Control::Action() const {
 }
 
 bool Control::HasGeometry() const {
-    return kind_ != ControlKind::Timer && kind_ != ControlKind::Menu;
+    return kind_ != ControlKind::Timer && kind_ != ControlKind::Menu && kind_ != ControlKind::Line;
 }
 
 void Control::Attach(QWidget* widget) {
@@ -64,7 +65,7 @@ void Control::Attach(QAction* action) {
 
 void Control::Move(double left, double top, double width, double height) {
     if (!HasGeometry()) {
-        return;
+        throw RuntimeError("il controllo non ha posizione");
     }
     left_ = left;
     top_ = top;
@@ -73,22 +74,42 @@ void Control::Move(double left, double top, double width, double height) {
     ApplyGeometry();
 }
 
+// A line keeps its end points in the four geometry fields.
 void Control::SetX1(double v) {
-    Move(v, top_, width_, height_);
+    left_ = v;
+    ApplyGeometry();
 }
+
 void Control::SetY1(double v) {
-    Move(left_, v, width_, height_);
+    top_ = v;
+    ApplyGeometry();
 }
+
 void Control::SetX2(double v) {
-    Move(left_, top_, v, height_);
+    width_ = v;
+    ApplyGeometry();
 }
+
 void Control::SetY2(double v) {
-    Move(left_, top_, width_, v);
+    height_ = v;
+    ApplyGeometry();
+}
+
+void Control::EndBatch() {
+    batch_ = false;
+    if (moved_) {
+        moved_ = false;
+        ApplyGeometry();
+    }
 }
 
 void Control::ApplyGeometry() {
     QWidget* w = widget_.data();
     if (w == nullptr) {
+        return;
+    }
+    if (batch_) {
+        moved_ = true;
         return;
     }
     if (kind_ == ControlKind::Line) {

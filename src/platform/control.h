@@ -36,7 +36,8 @@ public:
     int TabIndex() const { return tabIndex_; }
     const FontSpec& Font() const { return font_; }
 
-    // Geometry in twips, relative to the container.
+    // Geometry in twips, relative to the container. Timers, menu entries and lines have none:
+    // moving them is a run-time error.
     double Left() const { return left_; }
     double Top() const { return top_; }
     double Width() const { return width_; }
@@ -46,6 +47,7 @@ public:
     void SetTop(double v) { Move(left_, v, width_, height_); }
     void SetWidth(double v) { Move(left_, top_, v, height_); }
     void SetHeight(double v) { Move(left_, top_, width_, v); }
+    // False for the kinds without Left, Top, Width and Height.
     bool HasGeometry() const;
 
     // A line's end points, in twips; negative values are accepted.
@@ -97,6 +99,9 @@ public:
     void Attach(QWidget* widget);
     void Attach(QAction* action);
     void FollowContainer(); // re-applies docking after the container changed size
+    // While a batch is open, moves are only recorded; closing it moves the widget once.
+    void BeginBatch() { batch_ = true; }
+    void EndBatch();
 
     // Used by the widgets.
     void DeliverMouseDown(const MouseArgs& args);
@@ -123,6 +128,8 @@ private:
     Dock dock_;
     int interval_;
 
+    bool batch_ = false;
+    bool moved_ = false;
     QPointer<QWidget> widget_;
     QPointer<QAction> action_;
     QTimer* timer_ = nullptr;

@@ -213,10 +213,15 @@ void Form::Resized() {
     if (loading_ || !IsLoaded()) {
         return;
     }
+    // Every control is moved at most once per resize, however often the handler moves it.
     for (Control* c : controls_) {
+        c->BeginBatch();
         c->FollowContainer();
     }
     Form_Resize();
+    for (Control* c : controls_) {
+        c->EndBatch();
+    }
 }
 
 void Form::Activated() {
