@@ -20,6 +20,7 @@ public:
     std::int16_t RigaCorrente = 0;
     std::int16_t Estratto = 0;
     std::array<QString, 12> SottraendiUsati;
+    std::int16_t ContaNo = 0;  // "NO" answers since the last intervention
     ::Proporzioni Proporzioni; // taken at every load
 
     // Table generation and the panels.
@@ -31,6 +32,18 @@ public:
     void PortaAvanti(platform::Control& riquadro);
     void AbilitaRisposta();
     void AbilitaFineTabella();
+
+    // Answers: the keypad's actions, the check and the completion of a row.
+    void PremiTasto(int indice);
+    void lblRisultato_Change(int riga);
+    void VerificaRisposta();
+    void CompletaRiga();
+    void ControllaLimiteEsercizi();
+
+    // The help offer and the intervention.
+    void SiSi();
+    void NoNo();
+    void Intervieni();
 
     // The controls, by their design names.
     platform::Control& Label1() { return Ctl(u"Label1"); }
@@ -53,12 +66,15 @@ public:
     platform::Control& Timer3() { return Ctl(u"Timer3"); }
 
 protected:
+    void BindEvents() override;
     void Form_Load() override;
     void Form_Resize() override;
 
 private:
     // Shows or hides the four markers of a row: sign, equals, bar and line.
     void MostraSegni(int riga, bool visibili);
+    void Cifra(int indice);
+    void Cancella();
 
     StatoCondiviso& s_;
     platform::RandomSource& caso_;
