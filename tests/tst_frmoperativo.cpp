@@ -24,9 +24,10 @@ constexpr platform::colour::Value kColoreCella = platform::colour::Rgb(255, 235,
 struct Programma {
     explicit Programma(std::unique_ptr<platform::RandomSource> sorgente =
                            std::make_unique<platform::ClockRandom>())
-        : caso(std::move(sorgente)), frm(stato, *caso) {}
+        : caso(std::move(sorgente)), frm(stato, *caso, finestre) {}
     StatoCondiviso stato;
     std::unique_ptr<platform::RandomSource> caso;
+    Finestre finestre;
     FrmOperativo frm;
 };
 

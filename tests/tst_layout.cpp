@@ -49,7 +49,8 @@ platform::FormDesign Cornice() {
 struct Schermo {
     StatoCondiviso stato;
     platform::ClockRandom caso;
-    FrmOperativo frm{stato, caso};
+    Finestre finestre;
+    FrmOperativo frm{stato, caso, finestre};
 };
 
 // Resizes the (hidden) exercise screen's client area and runs its resize step.

@@ -27,12 +27,13 @@ std::vector<double> InOrdine() {
 
 // A fresh program with the exercise screen shown on its first table (minuend 10).
 struct Schermo {
-    Schermo() : caso(InOrdine()), frm(stato, caso) {
+    Schermo() : caso(InOrdine()), frm(stato, caso, finestre) {
         frm.Show();
         ok = QTest::qWaitForWindowActive(frm.Window());
     }
     StatoCondiviso stato;
     CasoFinto caso;
+    Finestre finestre;
     FrmOperativo frm;
     bool ok = false;
 

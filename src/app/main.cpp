@@ -1,7 +1,5 @@
-#include "exercise/frmoperativo.h"
-#include "platform/random.h"
 #include "shared/icona.h"
-#include "shared/statocondiviso.h"
+#include "start/programma.h"
 
 #include <QApplication>
 
@@ -10,9 +8,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("tabella"));
     platform::Form::SetProgramIcon(IconaProgramma());
 
-    StatoCondiviso stato;
-    platform::ClockRandom caso;
-    FrmOperativo frmOperativo(stato, caso);
-    frmOperativo.Show();
+    Programma programma;
+    programma.Avvia();
     return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 
 #include "exercise/frmoperativo_design.h"
 #include "exercise/regoletabella.h"
+#include "info/finestreinfo.h"
 #include "layout/griglia.h"
 #include "platform/runtimeerror.h"
 
@@ -15,8 +16,8 @@ const QString kUsato = QStringLiteral("si");
 const QString kDaRispondere = QStringLiteral("?");
 } // namespace
 
-FrmOperativo::FrmOperativo(StatoCondiviso& stato, platform::RandomSource& caso)
-    : Form(DisegnoFrmOperativo()), s_(stato), caso_(caso) {
+FrmOperativo::FrmOperativo(StatoCondiviso& stato, platform::RandomSource& caso, Finestre& finestre)
+    : Form(DisegnoFrmOperativo()), s_(stato), caso_(caso), finestre_(finestre) {
 }
 
 // Each step of the load runs even if an earlier one failed.
@@ -133,4 +134,20 @@ void FrmOperativo::AbilitaFineTabella() {
     Option1(12).SetEnabled(true);
     Option1(13).SetEnabled(true);
     Option1(12).SetFocus();
+}
+
+// The author window, modally; then the focus goes back to the keypad's "1" if it can.
+void FrmOperativo::mnuInfo_Click() {
+    if (finestre_.autore != nullptr) {
+        finestre_.autore->Show(platform::ShowMode::Modal);
+    }
+    SkipOnError([this] { Option1(1).SetFocus(); });
+}
+
+// Switched off in the design; it runs only if the entry is switched on.
+void FrmOperativo::mnuIstruzioni_Click() {
+    if (finestre_.istruzioni != nullptr) {
+        finestre_.istruzioni->Show(platform::ShowMode::Modal);
+    }
+    SkipOnError([this] { Option1(1).SetFocus(); });
 }

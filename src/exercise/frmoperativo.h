@@ -7,6 +7,7 @@
 #include "layout/proporzioni.h"
 #include "platform/form.h"
 #include "platform/random.h"
+#include "shared/finestre.h"
 #include "shared/statocondiviso.h"
 
 #include <array>
@@ -14,7 +15,7 @@
 
 class FrmOperativo final : public platform::Form {
 public:
-    FrmOperativo(StatoCondiviso& stato, platform::RandomSource& caso);
+    FrmOperativo(StatoCondiviso& stato, platform::RandomSource& caso, Finestre& finestre);
 
     // The window's own variables: they keep their values while the window is closed.
     std::int16_t RigaCorrente = 0;
@@ -44,6 +45,10 @@ public:
     void SiSi();
     void NoNo();
     void Intervieni();
+
+    // The menu entries.
+    void mnuInfo_Click();
+    void mnuIstruzioni_Click();
 
     // The controls, by their design names.
     platform::Control& Label1() { return Ctl(u"Label1"); }
@@ -78,4 +83,5 @@ private:
 
     StatoCondiviso& s_;
     platform::RandomSource& caso_;
+    Finestre& finestre_;
 };

@@ -19,6 +19,8 @@ void FrmOperativo::BindEvents() {
     for (int k = 0; k < 10; ++k) {
         lblRisultato(k).OnChange([this, k] { lblRisultato_Change(k); });
     }
+    Ctl(u"mnuInfo").OnClick([this] { mnuInfo_Click(); });
+    Ctl(u"mnuIstruzioni").OnClick([this] { mnuIstruzioni_Click(); });
 }
 
 // "Invio" is on exactly while the changed cell shows something other than "?".

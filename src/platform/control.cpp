@@ -67,6 +67,9 @@ void Control::Move(double left, double top, double width, double height) {
     if (!HasGeometry()) {
         throw RuntimeError("il controllo non ha posizione");
     }
+    if (width < 0 || height < 0) {
+        throw RuntimeError("dimensione negativa"); // a size below zero is refused
+    }
     left_ = left;
     top_ = top;
     width_ = width;
@@ -274,6 +277,12 @@ bool Control::SetFocus() {
 bool Control::HasFocus() const {
     const QWidget* w = widget_.data();
     return w != nullptr && w->window()->focusWidget() == w;
+}
+
+void Control::DeliverClick() {
+    if (click_) {
+        click_();
+    }
 }
 
 void Control::DeliverMouseDown(const MouseArgs& args) {

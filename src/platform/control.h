@@ -86,6 +86,7 @@ public:
     bool HasFocus() const;
 
     void OnChange(std::function<void()> handler) { change_ = std::move(handler); }
+    // A menu entry chosen, or a command button pressed as the desktop's buttons are pressed.
     void OnClick(std::function<void()> handler) { click_ = std::move(handler); }
     void OnTimer(std::function<void()> handler);
     void OnMouseDown(std::function<void(const MouseArgs&)> handler);
@@ -104,6 +105,7 @@ public:
     void EndBatch();
 
     // Used by the widgets.
+    void DeliverClick();
     void DeliverMouseDown(const MouseArgs& args);
     void DeliverMouseUp(const MouseArgs& args);
 

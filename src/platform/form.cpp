@@ -159,6 +159,11 @@ bool Form::IsShown() const {
     return window_ != nullptr && window_->isVisible();
 }
 
+double Form::Width() {
+    Load();
+    return PixelsToTwips(window_->frameGeometry().width());
+}
+
 double Form::ScaleWidth() {
     Load();
     return PixelsToTwips(client_->width());

@@ -40,6 +40,8 @@ public:
     void Show(ShowMode mode = ShowMode::Modeless);
     bool IsShown() const;
 
+    // The window's outer width, border included, in twips.
+    double Width();
     // The client area in twips.
     double ScaleWidth();
     double ScaleHeight();

@@ -214,11 +214,22 @@ ButtonWidget::ButtonWidget(Control& control, QWidget* parent)
     : QAbstractButton(parent), control_(control) {
     setFocusPolicy(Qt::StrongFocus);
     setText(control.Caption());
+    // A command button is pressed as the desktop's buttons are (left click, Space, Enter, or
+    // an assistive tool's press); all of them come here.
+    connect(this, &QAbstractButton::clicked, this, [this] {
+        if (control_.Kind() == ControlKind::CommandButton) {
+            control_.DeliverClick();
+        }
+    });
+}
+
+bool ButtonWidget::IsCommand() const {
+    return control_.Kind() == ControlKind::CommandButton;
 }
 
 void ButtonWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    const bool pressed = control_.value_;
+    const bool pressed = control_.value_ || (IsCommand() && isDown());
     p.fillRect(rect(), ToQColor(control_.back_));
     DrawBevel(p, rect(), pressed);
     p.setFont(ToQFont(control_.font_));
@@ -228,12 +239,16 @@ void ButtonWidget::paintEvent(QPaintEvent*) {
     p.drawText(textRect, Qt::AlignCenter | Qt::TextWordWrap, DisplayText(control_.caption_));
 }
 
-// The press acts at once, for every mouse button; the second press of a double click is a
-// press too. Qt's own press, release and click handling is not used.
+// An option button acts at once on the press of any mouse button; the second press of a
+// double click is a press too. Qt's own press, release and click handling is not used for it.
+// A command button reports the press too, and is otherwise pressed as the desktop's buttons are.
 void ButtonWidget::mousePressEvent(QMouseEvent* event) {
-    if (control_.Kind() == ControlKind::OptionButton) {
-        control_.SetValue(true);
+    if (IsCommand()) {
+        control_.DeliverMouseDown(ToArgs(event));
+        QAbstractButton::mousePressEvent(event);
+        return;
     }
+    control_.SetValue(true);
     control_.DeliverMouseDown(ToArgs(event));
 }
 
@@ -243,19 +258,41 @@ void ButtonWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void ButtonWidget::mouseReleaseEvent(QMouseEvent* event) {
     control_.DeliverMouseUp(ToArgs(event));
+    if (IsCommand()) {
+        QAbstractButton::mouseReleaseEvent(event);
+    }
 }
 
 void ButtonWidget::mouseMoveEvent(QMouseEvent* event) {
-    event->ignore();
+    if (IsCommand()) {
+        QAbstractButton::mouseMoveEvent(event);
+    } else {
+        event->ignore();
+    }
 }
 
-// Keys are left to the window's key handling; Qt's own Space-clicks and arrow-key moves are not
-// wanted on these buttons.
+// Option buttons leave keys to the window's key handling: Qt's own Space-clicks and arrow-key
+// moves are not wanted on them. A command button also takes Enter, once per stroke.
 void ButtonWidget::keyPressEvent(QKeyEvent* event) {
-    QWidget::keyPressEvent(event);
+    if (!IsCommand()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (!event->isAutoRepeat()) {
+            click();
+        }
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
+
 void ButtonWidget::keyReleaseEvent(QKeyEvent* event) {
-    QWidget::keyReleaseEvent(event);
+    if (IsCommand()) {
+        QAbstractButton::keyReleaseEvent(event);
+    } else {
+        QWidget::keyReleaseEvent(event);
+    }
 }
 
 } // namespace platform

@@ -49,6 +49,8 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
+    bool IsCommand() const;
+
     friend class Control;
     Control& control_;
 };
