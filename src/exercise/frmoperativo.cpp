@@ -3,6 +3,7 @@
 #include "exercise/frmoperativo_design.h"
 #include "exercise/regoletabella.h"
 #include "info/finestreinfo.h"
+#include "input/mappacomandi.h"
 #include "layout/griglia.h"
 #include "platform/runtimeerror.h"
 
@@ -17,7 +18,10 @@ const QString kDaRispondere = QStringLiteral("?");
 } // namespace
 
 FrmOperativo::FrmOperativo(StatoCondiviso& stato, platform::RandomSource& caso, Finestre& finestre)
-    : Form(DisegnoFrmOperativo()), s_(stato), caso_(caso), finestre_(finestre) {
+    : Form(DisegnoFrmOperativo()), Tastierino(ingresso::SchieramentoTastierino(), stato.Tenuto),
+      Aiuto(ingresso::SchieramentoAiuto(), stato.Tenuto),
+      Avviso(ingresso::SchieramentoAvviso(), stato.Tenuto), s_(stato), caso_(caso),
+      finestre_(finestre) {
 }
 
 // Each step of the load runs even if an earlier one failed.

@@ -4,6 +4,7 @@
 // four overlapping panels (keypad, help offer, intervention, notice after thirty exercises).
 // This unit owns the window's variables and its table-generation routines.
 
+#include "input/pulsantiera.h"
 #include "layout/proporzioni.h"
 #include "platform/form.h"
 #include "platform/random.h"
@@ -23,6 +24,11 @@ public:
     std::array<QString, 12> SottraendiUsati;
     std::int16_t ContaNo = 0;  // "NO" answers since the last intervention
     ::Proporzioni Proporzioni; // taken at every load
+
+    // The button arrays of the keypad, the help offer and the notice, with their guards.
+    ingresso::Pulsantiera Tastierino;
+    ingresso::Pulsantiera Aiuto;
+    ingresso::Pulsantiera Avviso;
 
     // Table generation and the panels.
     void RicominciaEsercizi();
@@ -45,6 +51,12 @@ public:
     void SiSi();
     void NoNo();
     void Intervieni();
+
+    // The keyboard's own entry of a digit, and its C.
+    void CifraDaTastiera(int cifra);
+    void CancellaDaTastiera();
+    void optOK_KeyDown(platform::KeyArgs& tasto);
+    void ApriStampa();
 
     // The menu entries.
     void mnuInfo_Click();
@@ -79,6 +91,7 @@ private:
     // Shows or hides the four markers of a row: sign, equals, bar and line.
     void MostraSegni(int riga, bool visibili);
     void Cifra(int indice);
+    void AggiungiCifra(const QString& cifra);
     void Cancella();
 
     StatoCondiviso& s_;

@@ -15,14 +15,6 @@ constexpr int kLimiteEsercizi = 30;
 constexpr int kCifreMassime = 3;
 } // namespace
 
-void FrmOperativo::BindEvents() {
-    for (int k = 0; k < 10; ++k) {
-        lblRisultato(k).OnChange([this, k] { lblRisultato_Change(k); });
-    }
-    Ctl(u"mnuInfo").OnClick([this] { mnuInfo_Click(); });
-    Ctl(u"mnuIstruzioni").OnClick([this] { mnuIstruzioni_Click(); });
-}
-
 // "Invio" is on exactly while the changed cell shows something other than "?".
 void FrmOperativo::lblRisultato_Change(int riga) {
     Option1(11).SetEnabled(lblRisultato(riga).Caption() != kDaRispondere);
@@ -44,18 +36,21 @@ void FrmOperativo::PremiTasto(int indice) {
 
 // A digit of the answer, at most three. A lone "0" is an answer of its own (the answer of 10 - 10)
 // and a digit typed after it takes its place, so no answer keeps a leading zero.
+void FrmOperativo::AggiungiCifra(const QString& cifra) {
+    if (s_.Risposta == u"0") {
+        s_.Risposta = cifra;
+    } else {
+        s_.Risposta += cifra;
+    }
+    if (s_.Risposta.size() >= kCifreMassime) {
+        s_.Risposta.truncate(kCifreMassime);
+    }
+    lblRisultato(RigaCorrente).SetCaption(s_.Risposta);
+}
+
 void FrmOperativo::Cifra(int indice) {
     try {
-        const QString cifra = Option1(indice).Caption();
-        if (s_.Risposta == u"0") {
-            s_.Risposta = cifra;
-        } else {
-            s_.Risposta += cifra;
-        }
-        if (s_.Risposta.size() >= kCifreMassime) {
-            s_.Risposta.truncate(kCifreMassime);
-        }
-        lblRisultato(RigaCorrente).SetCaption(s_.Risposta);
+        AggiungiCifra(Option1(indice).Caption());
     } catch (const std::exception&) {
         // A failed digit ends the action without a message.
     }

@@ -280,20 +280,45 @@ bool Control::HasFocus() const {
 }
 
 void Control::DeliverClick() {
-    if (click_) {
+    if (click_ && !detached_) {
         click_();
     }
 }
 
 void Control::DeliverMouseDown(const MouseArgs& args) {
-    if (mouseDown_) {
+    if (mouseDown_ && !detached_) {
         mouseDown_(args);
     }
 }
 
 void Control::DeliverMouseUp(const MouseArgs& args) {
-    if (mouseUp_) {
+    if (mouseUp_ && !detached_) {
         mouseUp_(args);
+    }
+}
+
+void Control::DeliverFocus(bool gained) {
+    const auto& handler = gained ? gotFocus_ : lostFocus_;
+    if (handler && !detached_) {
+        handler();
+    }
+}
+
+void Control::DeliverKeyDown(KeyArgs& args) {
+    if (keyDown_ && !detached_) {
+        keyDown_(args);
+    }
+}
+
+void Control::DeliverKeyPress(int& ascii, bool repeat) {
+    if (keyPress_ && !detached_) {
+        keyPress_(ascii, repeat);
+    }
+}
+
+void Control::DeliverKeyUp(const KeyArgs& args) {
+    if (keyUp_ && !detached_) {
+        keyUp_(args);
     }
 }
 

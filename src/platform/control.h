@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/design.h"
+#include "platform/keys.h"
 
 #include <QObject>
 #include <QPointer>
@@ -91,6 +92,15 @@ public:
     void OnTimer(std::function<void()> handler);
     void OnMouseDown(std::function<void(const MouseArgs&)> handler);
     void OnMouseUp(std::function<void(const MouseArgs&)> handler);
+    void OnGotFocus(std::function<void()> handler) { gotFocus_ = std::move(handler); }
+    void OnLostFocus(std::function<void()> handler) { lostFocus_ = std::move(handler); }
+    // Key down, then key press (only for keys that produce a character; discarding the key
+    // down does not suppress it), then a single key up when the key is released.
+    void OnKeyDown(std::function<void(KeyArgs&)> handler) { keyDown_ = std::move(handler); }
+    void OnKeyPress(std::function<void(int& ascii, bool repeat)> handler) {
+        keyPress_ = std::move(handler);
+    }
+    void OnKeyUp(std::function<void(const KeyArgs&)> handler) { keyUp_ = std::move(handler); }
 
     QWidget* Widget() const;
     QAction* Action() const;
@@ -108,6 +118,13 @@ public:
     void DeliverClick();
     void DeliverMouseDown(const MouseArgs& args);
     void DeliverMouseUp(const MouseArgs& args);
+    void DeliverFocus(bool gained);
+    void DeliverKeyDown(KeyArgs& args);
+    void DeliverKeyPress(int& ascii, bool repeat);
+    void DeliverKeyUp(const KeyArgs& args);
+    // An unloaded window's controls deliver nothing more, while Qt finishes with them.
+    void Detach() { detached_ = true; }
+    bool Detached() const { return detached_; }
 
 private:
     void ApplyGeometry();
@@ -138,6 +155,11 @@ private:
 
     std::function<void()> change_, click_, tick_;
     std::function<void(const MouseArgs&)> mouseDown_, mouseUp_;
+    std::function<void()> gotFocus_, lostFocus_;
+    std::function<void(KeyArgs&)> keyDown_;
+    std::function<void(int&, bool)> keyPress_;
+    std::function<void(const KeyArgs&)> keyUp_;
+    bool detached_ = false;
 
     friend class ControlWidget;
     friend class ButtonWidget;

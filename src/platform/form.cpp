@@ -103,6 +103,9 @@ void Form::Closed() {
         Form_Unload();
     }
     window->detached = true;
+    for (Control* c : controls_) {
+        c->Detach();
+    }
     controls_.clear();
     focusOrder_.clear();
     byName_.clear();

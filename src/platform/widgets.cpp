@@ -4,6 +4,7 @@
 #include "platform/twips.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
@@ -216,11 +217,9 @@ ButtonWidget::ButtonWidget(Control& control, QWidget* parent)
     setText(control.Caption());
     // A command button is pressed as the desktop's buttons are (left click, Space, Enter, or
     // an assistive tool's press); all of them come here.
-    connect(this, &QAbstractButton::clicked, this, [this] {
-        if (control_.Kind() == ControlKind::CommandButton) {
-            control_.DeliverClick();
-        }
-    });
+    // An option button is clicked only by an assistive tool's press (its mouse and keys are
+    // handled below), which the window treats as Enter on it.
+    connect(this, &QAbstractButton::clicked, this, [this] { control_.DeliverClick(); });
 }
 
 bool ButtonWidget::IsCommand() const {
@@ -248,6 +247,7 @@ void ButtonWidget::mousePressEvent(QMouseEvent* event) {
         QAbstractButton::mousePressEvent(event);
         return;
     }
+    mouseHeld_ = true;
     control_.SetValue(true);
     control_.DeliverMouseDown(ToArgs(event));
 }
@@ -257,6 +257,7 @@ void ButtonWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void ButtonWidget::mouseReleaseEvent(QMouseEvent* event) {
+    mouseHeld_ = false;
     control_.DeliverMouseUp(ToArgs(event));
     if (IsCommand()) {
         QAbstractButton::mouseReleaseEvent(event);
@@ -275,7 +276,13 @@ void ButtonWidget::mouseMoveEvent(QMouseEvent* event) {
 // moves are not wanted on them. A command button also takes Enter, once per stroke.
 void ButtonWidget::keyPressEvent(QKeyEvent* event) {
     if (!IsCommand()) {
-        QWidget::keyPressEvent(event);
+        KeyArgs args{VirtualKey(*event), ShiftState(*event), event->isAutoRepeat()};
+        control_.DeliverKeyDown(args);
+        int ascii = AsciiCode(*event);
+        if (ascii != 0) {
+            control_.DeliverKeyPress(ascii, event->isAutoRepeat());
+        }
+        event->accept();
         return;
     }
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
@@ -287,12 +294,40 @@ void ButtonWidget::keyPressEvent(QKeyEvent* event) {
     QAbstractButton::keyPressEvent(event);
 }
 
+// The key up of a stroke goes to the button that has the focus at release; the releases of
+// auto-repeat are not key ups.
 void ButtonWidget::keyReleaseEvent(QKeyEvent* event) {
     if (IsCommand()) {
         QAbstractButton::keyReleaseEvent(event);
-    } else {
-        QWidget::keyReleaseEvent(event);
+        return;
     }
+    if (!event->isAutoRepeat()) {
+        const KeyArgs args{VirtualKey(*event), ShiftState(*event), false};
+        control_.DeliverKeyUp(args);
+    }
+    event->accept();
+}
+
+// A button switched off while the mouse holds it down never receives the release: it is not
+// left drawn pressed.
+void ButtonWidget::changeEvent(QEvent* event) {
+    QAbstractButton::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange && !isEnabled() && mouseHeld_) {
+        mouseHeld_ = false;
+        if (!control_.Detached()) {
+            control_.SetValue(false);
+        }
+    }
+}
+
+void ButtonWidget::focusInEvent(QFocusEvent* event) {
+    QAbstractButton::focusInEvent(event);
+    control_.DeliverFocus(true);
+}
+
+void ButtonWidget::focusOutEvent(QFocusEvent* event) {
+    QAbstractButton::focusOutEvent(event);
+    control_.DeliverFocus(false);
 }
 
 } // namespace platform

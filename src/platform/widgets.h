@@ -47,9 +47,14 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     bool IsCommand() const;
+
+    bool mouseHeld_ = false; // pressed by the mouse, not yet released
 
     friend class Control;
     Control& control_;

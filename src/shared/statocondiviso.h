@@ -7,6 +7,12 @@
 #include <array>
 #include <cstdint>
 
+// The key being held down, and the button array where it went down.
+struct TastoTenuto {
+    int tasto = 0;
+    const void* origine = nullptr;
+};
+
 struct StatoCondiviso {
     // The table number chosen on the start screen (0 to 10), then the minuend of the table
     // last generated: it grows by 10 at every generation.
@@ -30,4 +36,7 @@ struct StatoCondiviso {
     // Loop counters of the exercise screen and of the print window.
     std::int16_t Contatore = 0;
     std::int16_t ContatoreStampa = 0;
+
+    // The key held down, whichever window it went down on.
+    TastoTenuto Tenuto;
 };

@@ -2,6 +2,7 @@
 
 #include "exercise/frmoperativo.h"
 #include "info/finestreinfo.h"
+#include "input/mappacomandi.h"
 #include "platform/fileprobe.h"
 #include "platform/runtimeerror.h"
 #include "start/frminizio_design.h"
@@ -20,12 +21,15 @@ const char16_t* const kNomiTabelle[11] = {
 } // namespace
 
 FrmInizio::FrmInizio(StatoCondiviso& stato, Finestre& finestre)
-    : Form(DisegnoFrmInizio()), s_(stato), finestre_(finestre) {
+    : Form(DisegnoFrmInizio()), Tabelle(ingresso::SchieramentoTabelle(), stato.Tenuto),
+      Comandi(ingresso::SchieramentoComandi(), stato.Tenuto), s_(stato), finestre_(finestre) {
 }
 
 void FrmInizio::BindEvents() {
     timerTendine().OnTimer([this] { timerTendine_Timer(); });
     Ctl(u"mnuInfo").OnClick([this] { mnuInfo_Click(); });
+    Tabelle.Collega(*this, [this](int indice) { ScegliTabella(indice); });
+    Comandi.Collega(*this, [this](int indice) { EseguiComando(indice); });
 }
 
 void FrmInizio::Form_Load() {

@@ -3,6 +3,7 @@
 // The start screen: the choice of the table, "Vai" to the exercise screen, "Ripristina",
 // "Esci", the "Autore" menu, and the curtain timer. Closing it ends the program.
 
+#include "input/pulsantiera.h"
 #include "layout/proporzioni.h"
 #include "platform/form.h"
 #include "shared/finestre.h"
@@ -17,6 +18,10 @@ public:
     static constexpr int kFineTendina = 10;  // twips: the curtain stops at this width or less
 
     ::Proporzioni Proporzioni; // taken at every load
+
+    // The table buttons and the commands, with their guards.
+    ingresso::Pulsantiera Tabelle;
+    ingresso::Pulsantiera Comandi;
 
     // Handlers and routines, named as the window's events and commands.
     void Form_Load() override;
