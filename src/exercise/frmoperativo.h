@@ -61,6 +61,7 @@ public:
     // The menu entries.
     void mnuInfo_Click();
     void mnuIstruzioni_Click();
+    void MnuStampaEsercizio_Click();
 
     // The controls, by their design names.
     platform::Control& Label1() { return Ctl(u"Label1"); }

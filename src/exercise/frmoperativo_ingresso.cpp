@@ -4,6 +4,7 @@
 
 #include "exercise/frmoperativo.h"
 #include "input/mappacomandi.h"
+#include "print/frmstampaesercizio.h"
 
 using platform::KeyArgs;
 
@@ -33,6 +34,7 @@ void FrmOperativo::BindEvents() {
     optOK().OnClick([this] { Intervieni(); });
     Ctl(u"mnuInfo").OnClick([this] { mnuInfo_Click(); });
     Ctl(u"mnuIstruzioni").OnClick([this] { mnuIstruzioni_Click(); });
+    Ctl(u"MnuStampaEsercizio").OnClick([this] { MnuStampaEsercizio_Click(); });
 }
 
 // A digit typed on the keyboard goes into the answer and the focus goes to "Invio". At the end
@@ -63,5 +65,16 @@ void FrmOperativo::optOK_KeyDown(KeyArgs& tasto) {
     Intervieni();
 }
 
+// "Stampa" on the notice: the print window, without waiting for it.
 void FrmOperativo::ApriStampa() {
+    if (finestre_.stampa != nullptr) {
+        finestre_.stampa->Show();
+    }
+}
+
+// Switched off in the design: the print window, waiting until it is closed.
+void FrmOperativo::MnuStampaEsercizio_Click() {
+    if (finestre_.stampa != nullptr) {
+        finestre_.stampa->Show(platform::ShowMode::Modal);
+    }
 }

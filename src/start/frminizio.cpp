@@ -5,6 +5,7 @@
 #include "input/mappacomandi.h"
 #include "platform/fileprobe.h"
 #include "platform/runtimeerror.h"
+#include "print/frmstampaesercizio.h"
 #include "start/frminizio_design.h"
 
 using platform::SkipOnError;
@@ -126,5 +127,8 @@ void FrmInizio::ChiudiFinestre() {
     }
     if (finestre_.operativo != nullptr) {
         finestre_.operativo->Unload();
+    }
+    if (finestre_.stampa != nullptr) {
+        finestre_.stampa->Unload();
     }
 }

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "platform/printer.h"
+
+#include <QFont>
+#include <QStringList>
+#include <memory>
+
+class QPainter;
+class QPrinter;
+
+namespace platform {
+
+// The system's default printer through QPrinter (CUPS on Linux). With no printer installed
+// the page goes into a PDF file in the user's documents folder instead; `pdfFile` sends it to
+// a given PDF file whatever printers there are.
+class QtPrinter final : public Printer {
+public:
+    explicit QtPrinter(QString pdfFile = {});
+    ~QtPrinter() override;
+
+    // The font families the system can draw, with "Courier" and "Courier New" when the font
+    // configuration maps them to a fixed-pitch face, in alphabetical order.
+    static QStringList SystemFontNames();
+
+    int FontCount() const override;
+    QString FontName(int index) const override;
+    void SetFontName(const QString& name) override;
+    void SetFontSize(double points) override;
+    void SetFontBold(bool bold) override;
+    void SetCurrentX(double twips) override;
+    void SetCurrentY(double twips) override;
+    void Print(const QString& text) override;
+    PrintOutcome EndDoc() override;
+
+private:
+    bool Begin();
+
+    QStringList fonts_;
+    QString pdfFile_;
+    bool toFallbackPdf_ = false;
+    QFont font_;
+    double x_ = 0, y_ = 0;
+    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QPainter> painter_;
+    bool failed_ = false;
+};
+
+class QtPrinterProvider final : public PrinterProvider {
+public:
+    std::unique_ptr<Printer> DefaultPrinter() override;
+};
+
+class QtMessageBox final : public MessageBox {
+public:
+    void Show(const QString& text) override;
+};
+
+} // namespace platform

@@ -1,0 +1,108 @@
+#include "print/frmstampaesercizio.h"
+
+#include "platform/runtimeerror.h"
+#include "print/stampaesercizi.h"
+
+using namespace platform;
+using colour::Rgb;
+
+namespace {
+
+constexpr colour::Value kCiano = Rgb(128, 255, 255);
+constexpr int kColonne[4] = {120, 3060, 5970, 8850};
+constexpr int kRighe[10] = {2955, 3375, 3795, 4245, 4695, 5145, 5595, 6045, 6510, 6960};
+
+ControlDesign Riga(const QString& name, int index, ControlKind kind, int left, int top, int width,
+                   int height) {
+    ControlDesign d;
+    d.name = name;
+    d.index = index;
+    d.kind = kind;
+    d.left = left;
+    d.top = top;
+    d.width = width;
+    d.height = height;
+    return d;
+}
+
+ControlDesign Pulsante(const QString& name, const QString& caption, int left, int top,
+                       int tabIndex) {
+    ControlDesign d = Riga(name, -1, ControlKind::CommandButton, left, top, 4155, 885);
+    d.caption = caption;
+    d.font = {QStringLiteral("Arial"), 14.25, true};
+    d.foreColour = colour::ButtonText;
+    d.backColour = kCiano;
+    d.tabIndex = tabIndex;
+    return d;
+}
+
+FormDesign DisegnoFrmStampaEsercizio() {
+    FormDesign f;
+    f.name = QStringLiteral("FrmStampaEsercizio");
+    f.caption = QStringLiteral("FINESTRA DI STAMPA");
+    f.backColour = kCiano;
+    f.foreColour = Rgb(0, 0, 0);
+    f.scaleWidth = 11910;
+    f.scaleHeight = 8730;
+    f.maximised = true;
+    f.icon = true;
+    f.font = {QStringLiteral("Courier"), 9.75, false};
+
+    ControlDesign titolo =
+        Riga(QStringLiteral("Label5"), -1, ControlKind::Label, 660, 75, 10725, 525);
+    titolo.caption = QStringLiteral("E S E R C I Z I   E S E G U I T I ");
+    titolo.font = {QStringLiteral("Arial"), 15.75, true};
+    titolo.foreColour = Rgb(192, 0, 0);
+    titolo.transparent = true;
+    titolo.alignment = Align::Centre;
+    f.controls.push_back(titolo);
+
+    // Forty labels in four columns of ten: LblOp(n) in column n / 10, row n % 10.
+    for (int n = 0; n < FrmStampaEsercizio::kEtichette; ++n) {
+        ControlDesign riga = Riga(QStringLiteral("LblOp"), n, ControlKind::Label, kColonne[n / 10],
+                                  kRighe[n % 10], 2835, 435);
+        riga.font = {QStringLiteral("Courier"), 12, false};
+        riga.backColour = Rgb(192, 255, 255);
+        f.controls.push_back(riga);
+    }
+    f.controls.push_back(Pulsante(QStringLiteral("cmdStampaS"),
+                                  QStringLiteral("STAMPA LE OPERAZIONI"), 6795, 7425, 40));
+    f.controls.push_back(
+        Pulsante(QStringLiteral("Command1"), QStringLiteral("ESCI"), 960, 7455, 39));
+    return f;
+}
+
+} // namespace
+
+FrmStampaEsercizio::FrmStampaEsercizio(StatoCondiviso& stato, PrinterProvider& stampanti,
+                                       MessageBox& messaggi)
+    : Form(DisegnoFrmStampaEsercizio()), s_(stato), stampanti_(stampanti), messaggi_(messaggi) {
+}
+
+void FrmStampaEsercizio::BindEvents() {
+    Ctl(u"cmdStampaS").OnClick([this] { cmdStampaS_Click(); });
+    Ctl(u"Command1").OnClick([this] { Command1_Click(); });
+}
+
+// Every finished line is listed, in the forty labels: a teacher sees the whole sequence.
+void FrmStampaEsercizio::Form_Load() {
+    SkipOnError([this] { Proporzioni = CatturaProporzioni(*this); });
+    SkipOnError([this] {
+        for (s_.ContatoreStampa = 0; s_.ContatoreStampa < kEtichette; ++s_.ContatoreStampa) {
+            LblOp(s_.ContatoreStampa).SetCaption(Element(s_.Esercizi, s_.ContatoreStampa));
+        }
+    });
+}
+
+void FrmStampaEsercizio::Form_Resize() {
+    ApplicaProporzioni(*this, Proporzioni);
+}
+
+void FrmStampaEsercizio::cmdStampaS_Click() {
+    const std::unique_ptr<Printer> stampante = stampanti_.DefaultPrinter();
+    stampa::StampaEsercizi(s_, *stampante, messaggi_);
+}
+
+void FrmStampaEsercizio::Command1_Click() {
+    Unload();
+}

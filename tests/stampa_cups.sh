@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# End to end on a real print queue: starts a private CUPS server (its own configuration and
+# spool in a temporary folder), makes a file queue its default, prints thirty exercises
+# through the program's own code and checks the page that reaches the queue. The machine's
+# own printers are never touched: every client talks to the private server only.
+set -euo pipefail
+
+helper="$1"
+out_copy="${2:-}"
+for tool in cupsd lpadmin lpstat pdftotext; do
+    command -v "$tool" >/dev/null || { echo "manca $tool" >&2; exit 1; }
+done
+
+work="$(mktemp -d /tmp/tabella-cups.XXXXXX)"
+chmod 755 "$work"
+pid=""
+cleanup() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+mkdir -p "$work"/{root,spool,cache,state,temp,log,out,home,client}
+chmod 1777 "$work/out" "$work/temp"
+cat > "$work/cupsd.conf" <<CONF
+Listen $work/cups.sock
+PreserveJobFiles Yes
+LogLevel warn
+WebInterface No
+Browsing No
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+CONF
+cat > "$work/cups-files.conf" <<CONF
+ServerRoot $work/root
+RequestRoot $work/spool
+CacheDir $work/cache
+StateDir $work/state
+TempDir $work/temp
+AccessLog $work/log/access_log
+ErrorLog $work/log/error_log
+PageLog $work/log/page_log
+FileDevice Yes
+CONF
+
+cupsd -f -c "$work/cupsd.conf" -s "$work/cups-files.conf" &
+pid=$!
+
+export CUPS_SERVER="$work/cups.sock" HOME="$work/home" CUPS_SERVERROOT="$work/client"
+for _ in $(seq 100); do
+    [ -S "$work/cups.sock" ] && lpstat -r >/dev/null 2>&1 && break
+    sleep 0.1
+done
+lpstat -r >/dev/null || { cat "$work/log/error_log" >&2 || true; exit 1; }
+
+lpadmin -p Aula -E -v "file://$work/out/page.prn" -m raw 2>/dev/null
+lpoptions -d Aula >/dev/null
+
+QT_QPA_PLATFORM=offscreen "$helper"
+
+# The job is done once the server lists it as completed; its page is the data the queue
+# received (kept in the spool), or what the queue's file device wrote.
+for _ in $(seq 200); do
+    lpstat -W completed -o Aula 2>/dev/null | grep -q . && break
+    sleep 0.1
+done
+page="$work/out/page.prn"
+[ -s "$page" ] || page="$(ls "$work"/spool/d*-001 2>/dev/null | head -n 1)"
+[ -n "$page" ] && [ -s "$page" ] || { echo "nessuna pagina nella coda" >&2; cat "$work/log/error_log" >&2; exit 1; }
+[ -n "$out_copy" ] && cp "$page" "$out_copy"
+
+# Spaces as pdftotext lays them out are not the program's: compare words only.
+text="$(pdftotext -layout "$page" - | tr -s ' ')"
+grep -q "SCUOLA ELEMENTARE DI" <<<"$text" || { echo "manca l'intestazione" >&2; exit 1; }
+for n in $(seq 0 29); do
+    m=$(( 10 * (n / 10 + 1) )); s=$(( n % 10 + 1 )); d=$(( m - s ))
+    line="$m - $s = $d"
+    grep -qF -- "$line" <<<"$text" || { echo "manca la riga $n: $line" >&2; echo "$text" >&2; exit 1; }
+done
+echo "1 passed, 0 failed"
