@@ -8,7 +8,7 @@ BUILD="$TOP/build"
 
 # What building and running the program needs, and what its tests need besides.
 # fonts-liberation gives Arial's metrics, fonts-urw-base35 the Courier the page is printed in.
-BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev libcups2-dev
                 fonts-liberation fonts-urw-base35 fonts-dejavu-core)
 # A private print server for the printing tests, and pdftotext to read the pages back.
 TEST_PACKAGES=(cups-daemon cups-client poppler-utils)

@@ -79,4 +79,21 @@ for n in $(seq 0 29); do
     line="$m - $s = $d"
     grep -qF -- "$line" <<<"$text" || { echo "manca la riga $n: $line" >&2; echo "$text" >&2; exit 1; }
 done
-echo "1 passed, 0 failed"
+
+# A queue that refuses jobs: the program says the page was not printed.
+cupsreject Aula
+if said="$(QT_QPA_PLATFORM=offscreen "$helper" 2>&1)"; then
+    echo "una coda che rifiuta la pagina non è stata segnalata" >&2; exit 1
+fi
+grep -q "non è stata stampata" <<<"$said" || { echo "$said" >&2; exit 1; }
+cupsaccept Aula
+
+# A stopped printer: the page waits in the queue, and the program says so.
+cupsdisable Aula
+if said="$(QT_QPA_PLATFORM=offscreen "$helper" 2>&1)"; then
+    echo "una stampante ferma non è stata segnalata" >&2; exit 1
+fi
+grep -q "aspetta in coda" <<<"$said" || { echo "$said" >&2; exit 1; }
+lpstat -o Aula | grep -q Aula || { echo "la pagina non è in coda" >&2; exit 1; }
+
+echo "3 passed, 0 failed"

@@ -370,6 +370,14 @@ void TestIngresso::helpAndNoticeKeys() {
     s.frm().PremiTasto(11);
     QVERIFY(InFront(s.frm(), "fraAvviso"));
     QVERIFY(s.frm().optAvviso(0).HasFocus());
+    Premi(Qt::Key_Return); // "Stampa": the print window, without waiting for it
+    QVERIFY(s.p.frmStampaEsercizio.IsShown());
+    QVERIFY(!s.p.frmStampaEsercizio.Window()->isModal());
+    QCOMPARE(s.p.frmStampaEsercizio.LblOp(0).Caption(), s.p.stato.Esercizi[0]);
+    s.p.frmStampaEsercizio.Unload();
+    s.frm().Window()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(s.frm().Window()));
+    s.frm().optAvviso(0).SetFocus();
     Premi(Qt::Key_R);
     QVERIFY(s.frm().optAvviso(1).HasFocus());
     Premi(Qt::Key_Return); // "Ricomincia"

@@ -13,6 +13,7 @@ namespace platform {
 struct PrintOutcome {
     enum class Kind {
         Printed,  // handed to the printer
+        Waiting,  // accepted, but the printer is stopped: it waits in the queue
         SavedPdf, // no printer: the same page was written as a PDF file
         Failed,   // the printer or the file refused it
     };

@@ -11,6 +11,7 @@
 #include <QPrinterInfo>
 #include <QStandardPaths>
 #include <algorithm>
+#include <cups/cups.h>
 
 namespace platform {
 
@@ -31,6 +32,31 @@ QString FallbackPdf() {
         }
     }
     return {};
+}
+
+// Hands a finished page to a print queue, and tells whether the queue took it.
+PrintOutcome SendToQueue(const QString& queue, const QString& file) {
+    PrintOutcome outcome;
+    const QByteArray name = queue.toLocal8Bit();
+    const int job = cupsPrintFile(name.constData(), QFile::encodeName(file).constData(),
+                                  "Esercizi di sottrazione", 0, nullptr);
+    if (job == 0) {
+        outcome.kind = PrintOutcome::Kind::Failed;
+        outcome.detail =
+            QStringLiteral("la stampante \u00ab%1\u00bb non ha accettato la pagina (%2)")
+                .arg(queue, QString::fromLocal8Bit(cupsLastErrorString()));
+        return outcome;
+    }
+    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
+    if (dest != nullptr) {
+        const char* state = cupsGetOption("printer-state", dest->num_options, dest->options);
+        if (state != nullptr && qstrcmp(state, "5") == 0) { // stopped
+            outcome.kind = PrintOutcome::Kind::Waiting;
+            outcome.detail = queue;
+        }
+        cupsFreeDests(1, dest);
+    }
+    return outcome;
 }
 
 } // namespace
@@ -89,19 +115,22 @@ bool QtPrinter::Begin() {
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer_->setDocName(QStringLiteral("Esercizi di sottrazione"));
     QString file = pdfFile_;
-    if (file.isEmpty() && QPrinterInfo::defaultPrinter().isNull()) {
-        file = FallbackPdf();
-        toFallbackPdf_ = true;
+    if (file.isEmpty()) {
+        const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+        if (printer.isNull()) {
+            file = FallbackPdf();
+            toFallbackPdf_ = true;
+        } else if (spool_.isValid()) {
+            queue_ = printer.printerName();
+            file = spool_.filePath(QStringLiteral("pagina.pdf"));
+            printer_->setPageSize(printer.defaultPageSize());
+        }
     }
-    if (!file.isEmpty()) {
-        printer_->setOutputFormat(QPrinter::PdfFormat);
-        printer_->setOutputFileName(file);
-        pdfFile_ = file;
-    } else {
-        printer_->setPrinterName(QPrinterInfo::defaultPrinter().printerName());
-    }
+    printer_->setOutputFormat(QPrinter::PdfFormat);
+    printer_->setOutputFileName(file);
+    pdfFile_ = file;
     painter_ = std::make_unique<QPainter>();
-    if (!painter_->begin(printer_.get())) {
+    if (file.isEmpty() || !painter_->begin(printer_.get())) {
         failed_ = true;
         return false;
     }
@@ -123,26 +152,22 @@ PrintOutcome QtPrinter::EndDoc() {
     PrintOutcome outcome;
     if (!Begin()) {
         outcome.kind = PrintOutcome::Kind::Failed;
-        outcome.detail = toFallbackPdf_ && pdfFile_.isEmpty()
-                             ? QStringLiteral("nessuna cartella in cui scrivere")
-                             : QStringLiteral("la stampante non ha accettato la pagina");
+        outcome.detail = pdfFile_.isEmpty()
+                             ? QStringLiteral("non c'\u00e8 una cartella in cui scriverla")
+                             : QStringLiteral("il file non si \u00e8 potuto scrivere");
         return outcome;
     }
-    const bool ended = painter_->end();
-    const bool error = !ended || failed_ || printer_->printerState() == QPrinter::Error ||
-                       printer_->printerState() == QPrinter::Aborted;
-    if (error) {
+    if (!painter_->end() || !QFileInfo::exists(pdfFile_)) {
         outcome.kind = PrintOutcome::Kind::Failed;
-        outcome.detail = QStringLiteral("la stampante ha segnalato un errore");
-    } else if (printer_->outputFormat() == QPrinter::PdfFormat) {
+        outcome.detail = QStringLiteral("il file non si \u00e8 potuto scrivere");
+        return outcome;
+    }
+    if (queue_.isEmpty()) {
         outcome.kind = toFallbackPdf_ ? PrintOutcome::Kind::SavedPdf : PrintOutcome::Kind::Printed;
         outcome.file = pdfFile_;
-        if (!QFileInfo::exists(pdfFile_)) {
-            outcome.kind = PrintOutcome::Kind::Failed;
-            outcome.detail = QStringLiteral("il file non si è potuto scrivere");
-        }
+        return outcome;
     }
-    return outcome;
+    return SendToQueue(queue_, pdfFile_);
 }
 
 std::unique_ptr<Printer> QtPrinterProvider::DefaultPrinter() {

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <memory>
 
 class QPainter;
@@ -11,9 +12,10 @@ class QPrinter;
 
 namespace platform {
 
-// The system's default printer through QPrinter (CUPS on Linux). With no printer installed
-// the page goes into a PDF file in the user's documents folder instead; `pdfFile` sends it to
-// a given PDF file whatever printers there are.
+// The system's default printer (CUPS on Linux): QPrinter draws the page as a PDF, which is
+// then handed to the printer's queue, so that a queue refusing it is known. With no printer
+// installed the page goes into a PDF file in the user's documents folder instead; `pdfFile`
+// sends it to a given PDF file whatever printers there are.
 class QtPrinter final : public Printer {
 public:
     explicit QtPrinter(QString pdfFile = {});
@@ -38,6 +40,8 @@ private:
 
     QStringList fonts_;
     QString pdfFile_;
+    QString queue_; // the printer the page is handed to, if any
+    QTemporaryDir spool_;
     bool toFallbackPdf_ = false;
     QFont font_;
     double x_ = 0, y_ = 0;

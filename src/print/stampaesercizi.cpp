@@ -55,6 +55,11 @@ void StampaEsercizi(StatoCondiviso& stato, platform::Printer& stampante,
     switch (esito.kind) {
     case platform::PrintOutcome::Kind::Printed:
         break;
+    case platform::PrintOutcome::Kind::Waiting:
+        messaggi.Show(
+            QStringLiteral("La stampante \u00e8 ferma: la pagina degli esercizi aspetta in "
+                           "coda e sar\u00e0 stampata quando la stampante ripartir\u00e0."));
+        break;
     case platform::PrintOutcome::Kind::SavedPdf:
         messaggi.Show(QStringLiteral("Non c'\u00e8 nessuna stampante installata.\n"
                                      "La pagina degli esercizi \u00e8 stata salvata nel file:\n%1")
