@@ -8,10 +8,13 @@ BUILD="$TOP/build"
 
 # What building and running the program needs, and what its tests need besides.
 # fonts-liberation gives Arial's metrics, fonts-urw-base35 the Courier the page is printed in.
-BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev libcups2-dev
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev libcups2-dev
                 fonts-liberation fonts-urw-base35 fonts-dejavu-core)
 # A private print server for the printing tests, and pdftotext to read the pages back.
-TEST_PACKAGES=(cups-daemon cups-client poppler-utils)
+# The package's own checks: desktop-file-validate, appstreamcli and dpkg-shlibdeps.
+# and a virtual display with an accessibility bus for the assistive-tool test.
+TEST_PACKAGES=(cups-daemon cups-client poppler-utils desktop-file-utils appstream dpkg-dev
+               xvfb dbus-x11 at-spi2-core python3-pyatspi)
 
 install_missing() {
     local missing=() pkg

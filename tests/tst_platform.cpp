@@ -96,6 +96,7 @@ private Q_SLOTS:
     void unloadKeepsVariablesAndDropsChanges();
     void modalShowWaitsForUnload();
     void closeBoxUnloads();
+    void fontsShrinkOnlyBelowTheDesignSize();
     void colours();
 };
 
@@ -278,6 +279,19 @@ void TestPlatform::closeBoxUnloads() {
     QVERIFY(!f.IsLoaded());
     QCOMPARE(f.unloads, 1);
     ProcessDeletes();
+}
+
+// Fonts keep their design size; a window smaller than its design shrinks them with it.
+void TestPlatform::fontsShrinkOnlyBelowTheDesignSize() {
+    FinestraProva f;
+    f.Show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.Window()));
+    Control& label = f.Ctl(u"etichetta");
+    f.ResizeClient(3000, 3000); // half as wide, two thirds as high
+    QTRY_COMPARE(label.FontScale(), 0.5);
+    QCOMPARE(label.Font().points, 10.0);
+    f.ResizeClient(12000, 9000);
+    QTRY_COMPARE(label.FontScale(), 1.0);
 }
 
 void TestPlatform::colours() {

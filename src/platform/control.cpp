@@ -173,6 +173,13 @@ void Control::SetCaption(const QString& text) {
     }
 }
 
+void Control::SetFontScale(double scale) {
+    if (scale != fontScale_) {
+        fontScale_ = scale;
+        Repaint();
+    }
+}
+
 void Control::SetBackColor(colour::Value v) {
     back_ = v;
     Repaint();

@@ -35,7 +35,11 @@ public:
     const QString& Name() const { return name_; }
     int Index() const { return index_; }
     int TabIndex() const { return tabIndex_; }
+    // The design's font. A window smaller than its design draws it smaller by FontScale, so
+    // that no text is clipped; at the design size and above it is drawn as designed.
     const FontSpec& Font() const { return font_; }
+    double FontScale() const { return fontScale_; }
+    void SetFontScale(double scale);
 
     // Geometry in twips, relative to the container. Timers, menu entries and lines have none:
     // moving them is a run-time error.
@@ -147,6 +151,7 @@ private:
     Dock dock_;
     int interval_;
 
+    double fontScale_ = 1;
     bool batch_ = false;
     bool moved_ = false;
     QPointer<QWidget> widget_;

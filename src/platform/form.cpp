@@ -9,6 +9,7 @@
 #include <QIcon>
 #include <QMenuBar>
 #include <QScreen>
+#include <algorithm>
 
 namespace platform {
 
@@ -221,10 +222,17 @@ void Form::Resized() {
     if (loading_ || !IsLoaded()) {
         return;
     }
+    // Fonts keep their design size, except in a window smaller than its design, where they
+    // shrink with it so that no text is clipped.
+    constexpr double kMinimumFontScale = 0.05;
+    const double scale =
+        std::clamp(std::min(ScaleWidth() / design_.scaleWidth, ScaleHeight() / design_.scaleHeight),
+                   kMinimumFontScale, 1.0);
     // Every control is moved at most once per resize, however often the handler moves it.
     for (Control* c : controls_) {
         c->BeginBatch();
         c->FollowContainer();
+        c->SetFontScale(scale);
     }
     Form_Resize();
     for (Control* c : controls_) {

@@ -31,10 +31,10 @@ QColor ToQColor(colour::Value value) {
 
 namespace {
 
-QFont ToQFont(const FontSpec& spec) {
+QFont ToQFont(const FontSpec& spec, double scale) {
     QFont font(spec.name);
     if (spec.points > 0) {
-        font.setPointSizeF(spec.points);
+        font.setPointSizeF(spec.points * scale);
     }
     font.setBold(spec.bold);
     return font;
@@ -154,7 +154,7 @@ void ControlWidget::PaintLabel(QPainter& p) {
         p.drawRect(rect().adjusted(0, 0, -1, -1));
         textRect.adjust(2, 2, -2, -2);
     }
-    p.setFont(ToQFont(control_.font_));
+    p.setFont(ToQFont(control_.font_, control_.fontScale_));
     p.setPen(isEnabled() ? ToQColor(control_.fore_) : QColor(128, 128, 128));
     p.drawText(textRect,
                static_cast<int>(ToQt(control_.alignment_) | Qt::AlignTop) | Qt::TextWordWrap,
@@ -231,11 +231,22 @@ void ButtonWidget::paintEvent(QPaintEvent*) {
     const bool pressed = control_.value_ || (IsCommand() && isDown());
     p.fillRect(rect(), ToQColor(control_.back_));
     DrawBevel(p, rect(), pressed);
-    p.setFont(ToQFont(control_.font_));
+    p.setFont(ToQFont(control_.font_, control_.fontScale_));
     p.setPen(isEnabled() ? ToQColor(control_.fore_) : QColor(128, 128, 128));
     const QRect textRect =
         rect().adjusted(3, 3, -3, -3).translated(pressed ? 1 : 0, pressed ? 1 : 0);
     p.drawText(textRect, Qt::AlignCenter | Qt::TextWordWrap, DisplayText(control_.caption_));
+    if (!IsCommand() && hasFocus()) {
+        // The focus is shown by the background colour and, so that it can be found at a
+        // glance, by a dark blue outline just inside the edge.
+        constexpr int kSpessore = 3;
+        QPen outline(QColor(0, 0, 128), kSpessore);
+        outline.setJoinStyle(Qt::MiterJoin);
+        p.setPen(outline);
+        p.setBrush(Qt::NoBrush);
+        const qreal half = kSpessore / 2.0;
+        p.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
+    }
 }
 
 // An option button acts at once on the press of any mouse button; the second press of a

@@ -3,5 +3,5 @@
 #include <QIcon>
 
 // The program's icon, shared by the start screen, the exercise screen and the print window:
-// a minus sign and "10" on the program's peach background.
+// a red minus sign and "10" on the program's peach background (packaging/icons/tabella.svg).
 QIcon IconaProgramma();

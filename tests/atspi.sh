@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Runs the real program under Xvfb with an accessibility bus, and the assistive-tool check.
+set -euo pipefail
+program="$1"
+here="$(cd "$(dirname "$0")" && pwd)"
+for tool in Xvfb dbus-launch /usr/bin/python3; do
+    command -v "$tool" >/dev/null || { echo "manca $tool" >&2; exit 1; }
+done
+launcher=/usr/libexec/at-spi-bus-launcher
+[ -x "$launcher" ] || { echo "manca $launcher" >&2; exit 1; }
+
+work="$(mktemp -d)"
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    [ -n "${DBUS_SESSION_BUS_PID:-}" ] && kill "$DBUS_SESSION_BUS_PID" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+exec 5>"$work/display"
+Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -n 1 "$work/display")"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+eval "$(dbus-launch --sh-syntax)"
+"$launcher" --launch-immediately >/dev/null 2>&1 &
+pids+=($!)
+sleep 1
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 XDG_RUNTIME_DIR="$work"
+(cd "$work" && exec "$program") >"$work/program.log" 2>&1 &
+pids+=($!)
+timeout 60 /usr/bin/python3 "$here/atspi.py" || { cat "$work/program.log" >&2; exit 1; }
