@@ -71,6 +71,8 @@ private Q_SLOTS:
     void printButtonPrintsTwice();
     void realPage();
     void noPrinterWritesAPdf();
+    void noPrinterAndNoDocumentsFolder_data();
+    void noPrinterAndNoDocumentsFolder();
 };
 
 void TestStampa::initTestCase() {
@@ -321,6 +323,49 @@ void TestStampa::noPrinterWritesAPdf() {
     QVERIFY(messaggi.mostrati.first().contains(u"nessuna stampante"_s));
     QVERIFY(Parole(file).size() > 30); // a readable page
     QVERIFY(f.IsLoaded());
+}
+
+void TestStampa::noPrinterAndNoDocumentsFolder_data() {
+    QTest::addColumn<bool>("casaScrivibile");
+    QTest::newRow("Documents cannot be made: the page goes into the home folder") << true;
+    QTest::newRow("no folder can be written: the user is told") << false;
+}
+
+void TestStampa::noPrinterAndNoDocumentsFolder() {
+    QFETCH(bool, casaScrivibile);
+    QTemporaryDir dir;
+    const QString casa = casaScrivibile ? dir.path() : dir.filePath(u"casa"_s);
+    QFile ostacolo(casaScrivibile ? dir.filePath(u"Documents"_s) : casa);
+    QVERIFY(ostacolo.open(QIODevice::WriteOnly)); // a file where a folder should be
+    ostacolo.close();
+    QFile tmp(dir.filePath(u"tmp"_s));
+    QVERIFY(tmp.open(QIODevice::WriteOnly));
+    tmp.close();
+    const QByteArray tmpPrima = qgetenv("TMPDIR");
+    qputenv("HOME", QFile::encodeName(casa));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath(u"config"_s)));
+    qputenv("TMPDIR", QFile::encodeName(tmp.fileName()));
+    StatoCondiviso s;
+    TrentaEsercizi(s);
+    const auto prima = s.Esercizi;
+    platform::QtPrinter stampante;
+    MessaggiFinti messaggi;
+    stampa::StampaEsercizi(s, stampante, messaggi);
+    if (tmpPrima.isNull()) {
+        qunsetenv("TMPDIR");
+    } else {
+        qputenv("TMPDIR", tmpPrima);
+    }
+    QCOMPARE(messaggi.mostrati.size(), 1);
+    if (casaScrivibile) {
+        const QStringList pdf = QDir(casa).entryList({u"*.pdf"_s});
+        QCOMPARE(pdf.size(), 1);
+        QVERIFY(messaggi.mostrati.first().contains(QDir(casa).filePath(pdf.first())));
+    } else {
+        QVERIFY2(messaggi.mostrati.first().contains(u"non \u00e8 stata stampata"_s),
+                 qPrintable(messaggi.mostrati.first()));
+    }
+    QCOMPARE(s.Esercizi, prima);
 }
 
 int main(int argc, char* argv[]) {

@@ -22,7 +22,7 @@ Control::Control(const ControlDesign& design, QObject* owner)
     if (kind_ == ControlKind::Timer) {
         timer_ = new QTimer(this);
         connect(timer_, &QTimer::timeout, this, [this] {
-            if (tick_) {
+            if (tick_ && !detached_) {
                 tick_();
             }
         });
@@ -284,6 +284,15 @@ bool Control::SetFocus() {
 bool Control::HasFocus() const {
     const QWidget* w = widget_.data();
     return w != nullptr && w->window()->focusWidget() == w;
+}
+
+// The window is gone: its timer stops at once, and nothing more is delivered to its handlers
+// (which would otherwise load the window again by referring to it).
+void Control::Detach() {
+    detached_ = true;
+    if (timer_ != nullptr) {
+        timer_->stop();
+    }
 }
 
 void Control::DeliverClick() {

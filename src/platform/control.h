@@ -127,7 +127,7 @@ public:
     void DeliverKeyPress(int& ascii, bool repeat);
     void DeliverKeyUp(const KeyArgs& args);
     // An unloaded window's controls deliver nothing more, while Qt finishes with them.
-    void Detach() { detached_ = true; }
+    void Detach();
     bool Detached() const { return detached_; }
 
 private:
