@@ -28,16 +28,17 @@ Proporzioni CatturaProporzioni(platform::Form& finestra) {
 }
 
 void ApplicaProporzioni(platform::Form& finestra, const Proporzioni& proporzioni) {
-    const int conta = finestra.Count();
+    const std::vector<Control*>& controlli = finestra.Controls();
+    const std::size_t conta = std::min(controlli.size(), proporzioni.size());
     const float larghezza = static_cast<float>(finestra.ScaleWidth());
     const float altezza = static_cast<float>(finestra.ScaleHeight());
-    for (int i = 0; i < conta && static_cast<std::size_t>(i) < proporzioni.size(); ++i) {
-        Control& c = finestra.At(i);
+    for (std::size_t i = 0; i < conta; ++i) {
+        Control& c = *controlli[i];
         const ControlKind kind = c.Kind();
         if (kind == ControlKind::Timer || kind == ControlKind::Menu || kind == ControlKind::Line) {
             continue;
         }
-        const Proporzione& p = proporzioni[static_cast<std::size_t>(i)];
+        const Proporzione& p = proporzioni[i];
         const float left = larghezza * p.Sinistra;
         const float top = altezza * p.Alto;
         const float width = larghezza * p.Larghezza;

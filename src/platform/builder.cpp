@@ -53,7 +53,13 @@ void Form::Build() {
         }
         auto* control = new Control(resolved, window);
         controls_.push_back(control);
-        byName_.insert(Key(row.name, row.index), control);
+        // Keyed by a view of the control's own name: looking a control up allocates nothing.
+        auto& array = byName_[QStringView(control->Name())];
+        const auto slot = static_cast<std::size_t>(std::max(0, row.index));
+        if (array.size() <= slot) {
+            array.resize(slot + 1, nullptr);
+        }
+        array[slot] = control;
 
         switch (row.kind) {
         case ControlKind::Timer:

@@ -121,9 +121,13 @@ void Control::ApplyGeometry() {
         const int x1 = TwipsToPixels(left_), y1 = TwipsToPixels(top_);
         const int x2 = TwipsToPixels(width_), y2 = TwipsToPixels(height_);
         const int x = std::min(x1, x2) - margin, y = std::min(y1, y2) - margin;
-        w->setGeometry(x, y, std::abs(x2 - x1) + 2 * margin + 1,
-                       std::abs(y2 - y1) + 2 * margin + 1);
-        w->update();
+        const QRect box(x, y, std::abs(x2 - x1) + 2 * margin + 1,
+                        std::abs(y2 - y1) + 2 * margin + 1);
+        if (box == w->geometry()) {
+            w->update(); // the same box, another diagonal
+        } else {
+            w->setGeometry(box);
+        }
         return;
     }
     int x = TwipsToPixels(left_), y = TwipsToPixels(top_);

@@ -44,7 +44,7 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Resize && !detached && watched == form_.Client()) {
-        form_.Resized();
+        form_.Relayout();
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -62,10 +62,6 @@ bool Form::IsLoaded() const {
 
 void Form::SetProgramIcon(const QIcon& icon) {
     IconStore() = icon;
-}
-
-QString Form::Key(QStringView name, int index) {
-    return index < 0 ? name.toString() : name.toString() + u'(' + QString::number(index) + u')';
 }
 
 void Form::Load() {
@@ -193,6 +189,11 @@ int Form::Count() {
     return static_cast<int>(controls_.size());
 }
 
+const std::vector<Control*>& Form::Controls() {
+    Load();
+    return controls_;
+}
+
 Control& Form::At(int i) {
     Load();
     return *controls_.at(static_cast<std::size_t>(i));
@@ -208,7 +209,13 @@ Control& Form::Ctl(QStringView name, int index) {
 }
 
 Control* Form::Find(QStringView name, int index) const {
-    return byName_.value(Key(name, index), nullptr);
+    const auto it = byName_.constFind(name);
+    if (it == byName_.constEnd()) {
+        return nullptr;
+    }
+    const auto slot = static_cast<std::size_t>(std::max(0, index));
+    Control* c = slot < it->size() ? (*it)[slot] : nullptr;
+    return c != nullptr && c->Index() == index ? c : nullptr;
 }
 
 QMainWindow* Form::Window() const {
@@ -218,7 +225,7 @@ QWidget* Form::Client() const {
     return client_;
 }
 
-void Form::Resized() {
+void Form::Relayout() {
     if (loading_ || !IsLoaded()) {
         return;
     }

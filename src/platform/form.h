@@ -47,10 +47,14 @@ public:
     double ScaleHeight();
     // Sets the size of the client area, in twips (the window must not be maximised).
     void ResizeClient(double width, double height);
+    // Runs the window's resize handling for the client area's current size, as a resize does.
+    void Relayout();
 
     // The ordered collection of controls (menu entries and timers included).
     int Count();
     Control& At(int i);
+    // All of them at once, in the same order (loading the window if needed).
+    const std::vector<Control*>& Controls();
     Control& Ctl(QStringView name, int index = -1);
     Control* Find(QStringView name, int index = -1) const;
 
@@ -70,18 +74,16 @@ protected:
 private:
     friend class FormWindow;
     void Build();
-    void Resized();
     void Activated();
     void Closed();
-    static QString Key(QStringView name, int index);
     static const QIcon& ProgramIcon();
 
     FormDesign design_;
     QPointer<FormWindow> window_;
     QWidget* client_ = nullptr;
     std::vector<Control*> controls_;
-    std::vector<Control*> focusOrder_; // the buttons, lowest focus order first
-    QHash<QString, Control*> byName_;
+    std::vector<Control*> focusOrder_;                 // the buttons, lowest focus order first
+    QHash<QStringView, std::vector<Control*>> byName_; // by name, then by array index
     QEventLoop* modalLoop_ = nullptr;
     bool loading_ = false;
     bool unloading_ = false;

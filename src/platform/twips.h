@@ -7,8 +7,10 @@ namespace platform {
 // Positions and sizes are kept in twips, 1/1440 inch: 15 twips make one logical pixel.
 inline constexpr double kTwipsPerPixel = 15.0;
 
+// Rounded to the nearest pixel, halves away from zero.
 inline int TwipsToPixels(double twips) {
-    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+    const double pixels = twips / kTwipsPerPixel;
+    return static_cast<int>(pixels >= 0 ? pixels + 0.5 : pixels - 0.5);
 }
 inline constexpr double PixelsToTwips(int pixels) {
     return pixels * kTwipsPerPixel;
