@@ -15,20 +15,6 @@ using namespace platform;
 
 namespace {
 
-ControlDesign Row(const QString& name, int index, ControlKind kind, ControlRef container, int left,
-                  int top, int width, int height) {
-    ControlDesign d;
-    d.name = name;
-    d.index = index;
-    d.kind = kind;
-    d.container = std::move(container);
-    d.left = left;
-    d.top = top;
-    d.width = width;
-    d.height = height;
-    return d;
-}
-
 // A small window: a frame holding two option buttons and a label, a line, a timer, a menu.
 FormDesign Prova() {
     FormDesign f;

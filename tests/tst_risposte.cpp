@@ -72,6 +72,24 @@ struct Schermo {
         return !frm.lblSegno(k).Visible() && !frm.lblUguale(k).Visible() &&
                !frm.Shape4(k).Visible() && !frm.Line2(k).Visible();
     }
+    // Completes the current row: with the right answer, or after a wrong one with "SI", or
+    // through the intervention ("OK").
+    void Completa(QStringView modo) {
+        if (modo == u"giusta") {
+            Digita(Atteso());
+            Invio();
+            return;
+        }
+        Digita(Atteso() == u"3" ? u"4" : u"3");
+        Invio();
+        if (modo == u"si") {
+            frm.SiSi();
+        } else {
+            frm.ContaNo = 2;
+            frm.NoNo();
+            frm.Intervieni();
+        }
+    }
     // Answers rows right until the given running exercise number.
     void RispondiFinoA(int numero) {
         while (stato.NumeroEsercizio < numero) {
@@ -281,20 +299,7 @@ void TestRisposte::endOfTable() {
     QVERIFY(s.ok);
     s.RispondiFinoA(9);
     QCOMPARE(int{s.frm.RigaCorrente}, 9);
-    if (modo == u"giusta") {
-        s.Digita(u"0"); // 10 - 10: the lone 0 is typed on the keypad
-        s.Invio();
-    } else {
-        s.Digita(u"3");
-        s.Invio();
-        if (modo == u"si") {
-            s.frm.SiSi();
-        } else {
-            s.frm.ContaNo = 2;
-            s.frm.NoNo();
-            s.frm.Intervieni();
-        }
-    }
+    s.Completa(modo); // 10 - 10: the lone 0 is typed on the keypad
     QCOMPARE(int{s.stato.NumeroEsercizio}, 10);
     QCOMPARE(int{s.frm.RigaCorrente}, 0);
     for (int i = 0; i < 14; ++i) {
@@ -320,20 +325,7 @@ void TestRisposte::thirtiethExercise() {
     Schermo s;
     QVERIFY(s.ok);
     s.RispondiFinoA(29);
-    if (modo == u"giusta") {
-        s.Digita(s.Atteso());
-        s.Invio();
-    } else {
-        s.Digita(u"1");
-        s.Invio();
-        if (modo == u"si") {
-            s.frm.SiSi();
-        } else {
-            s.frm.ContaNo = 2;
-            s.frm.NoNo();
-            s.frm.Intervieni();
-        }
-    }
+    s.Completa(modo);
     QCOMPARE(int{s.stato.NumeroEsercizio}, 30);
     QCOMPARE(s.Davanti(), u"fraAvviso"_s);
     QCOMPARE(s.Fuoco(), u"optAvviso(0)"_s);

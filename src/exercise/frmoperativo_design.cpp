@@ -69,22 +69,8 @@ constexpr Tasto kTastierino[14] = {
     {u"Esco", 3012, 1710, 1956, false, 13},
 };
 
-ControlDesign Riga(QString name, int index, ControlKind kind, ControlRef container, int left,
-                   int top, int width, int height) {
-    ControlDesign d;
-    d.name = std::move(name);
-    d.index = index;
-    d.kind = kind;
-    d.container = std::move(container);
-    d.left = left;
-    d.top = top;
-    d.width = width;
-    d.height = height;
-    return d;
-}
-
 ControlDesign Riquadro(const QString& name, int left, int top) {
-    ControlDesign d = Riga(name, -1, ControlKind::Frame, {}, left, top, 5040, 2400);
+    ControlDesign d = Row(name, -1, ControlKind::Frame, {}, left, top, 5040, 2400);
     d.backColour = kPesca;
     d.border = true;
     return d;
@@ -94,7 +80,7 @@ ControlDesign Pulsante(const QString& name, int index, const QString& container,
                        const QString& caption, int left, int top, int width, int height,
                        int tabIndex) {
     ControlDesign d =
-        Riga(name, index, ControlKind::OptionButton, {container}, left, top, width, height);
+        Row(name, index, ControlKind::OptionButton, {container}, left, top, width, height);
     d.caption = caption;
     d.font = kArial2025;
     d.foreColour = colour::ButtonText;
@@ -106,7 +92,7 @@ ControlDesign Pulsante(const QString& name, int index, const QString& container,
 ControlDesign Etichetta(const QString& name, int index, const QString& container,
                         const QString& caption, int left, int top, int width, int height,
                         const FontSpec& font) {
-    ControlDesign d = Riga(name, index, ControlKind::Label, {container}, left, top, width, height);
+    ControlDesign d = Row(name, index, ControlKind::Label, {container}, left, top, width, height);
     d.caption = caption;
     d.font = font;
     d.alignment = Align::Centre;
@@ -116,7 +102,7 @@ ControlDesign Etichetta(const QString& name, int index, const QString& container
 
 void AlberoEsercizi(std::vector<ControlDesign>& c) {
     ControlDesign frame =
-        Riga(QStringLiteral("Frame1"), -1, ControlKind::Frame, {}, 600, 1170, 10644, 4575);
+        Row(QStringLiteral("Frame1"), -1, ControlKind::Frame, {}, 600, 1170, 10644, 4575);
     frame.backColour = kPesca;
     c.push_back(frame);
     const QString f = QStringLiteral("Frame1");
@@ -128,8 +114,8 @@ void AlberoEsercizi(std::vector<ControlDesign>& c) {
 
     for (int k = 0; k < 10; ++k) {
         const Colonna& col = kColonne[k];
-        ControlDesign linea = Riga(QStringLiteral("Line2"), k, ControlKind::Line, {f}, col.x1,
-                                   col.y1, col.x2, col.y2);
+        ControlDesign linea =
+            Row(QStringLiteral("Line2"), k, ControlKind::Line, {f}, col.x1, col.y1, col.x2, col.y2);
         linea.foreColour = kRosso;
         linea.borderWidth = 2;
         c.push_back(linea);
@@ -148,8 +134,8 @@ void AlberoEsercizi(std::vector<ControlDesign>& c) {
         c.push_back(sottraendo);
     }
     for (int k = 0; k < 10; ++k) {
-        ControlDesign barra = Riga(QStringLiteral("Shape4"), k, ControlKind::Shape, {f},
-                                   kColonne[k].barra, k == 2 ? 2535 : 2520, 45, 855);
+        ControlDesign barra = Row(QStringLiteral("Shape4"), k, ControlKind::Shape, {f},
+                                  kColonne[k].barra, k == 2 ? 2535 : 2520, 45, 855);
         barra.foreColour = kRosso; // border and solid fill
         barra.backColour = kRosso;
         c.push_back(barra);
@@ -174,30 +160,30 @@ void AlberoEsercizi(std::vector<ControlDesign>& c) {
 
 void AiutoVisivo(std::vector<ControlDesign>& c) {
     ControlDesign picture =
-        Riga(QStringLiteral("Picture11"), -1, ControlKind::PictureBox, {}, 732, 5730, 4968, 2352);
+        Row(QStringLiteral("Picture11"), -1, ControlKind::PictureBox, {}, 732, 5730, 4968, 2352);
     picture.backColour = kPesca;
     picture.foreColour = colour::WindowText;
     picture.tabIndex = 15;
     c.push_back(picture);
     for (int i = 0; i < 4; ++i) {
         ControlDesign frame =
-            Riga(QStringLiteral("Frame2"), i, ControlKind::Frame, {QStringLiteral("Picture11")},
-                 kLettere[i].left, kLettere[i].top, 1020, 1140);
+            Row(QStringLiteral("Frame2"), i, ControlKind::Frame, {QStringLiteral("Picture11")},
+                kLettere[i].left, kLettere[i].top, 1020, 1140);
         frame.backColour = kPesca;
         c.push_back(frame);
     }
     for (int i = 0; i < 4; ++i) {
         const ControlRef frame{QStringLiteral("Frame2"), i};
-        ControlDesign cerchio = Riga(QStringLiteral("Shape1"), i, ControlKind::Shape, frame, 24,
-                                     kLettere[i].cerchioTop, 960, 960);
+        ControlDesign cerchio = Row(QStringLiteral("Shape1"), i, ControlKind::Shape, frame, 24,
+                                    kLettere[i].cerchioTop, 960, 960);
         cerchio.shape = ShapeKind::Circle;
         cerchio.backColour = Rgb(255, 192, 255);
         c.push_back(cerchio);
     }
     // The letters come after the circles, so that they are drawn above them.
     for (int i = 0; i < 4; ++i) {
-        ControlDesign lettera = Riga(QStringLiteral("Label4"), i, ControlKind::Label,
-                                     {QStringLiteral("Frame2"), i}, 192, 312, 600, 600);
+        ControlDesign lettera = Row(QStringLiteral("Label4"), i, ControlKind::Label,
+                                    {QStringLiteral("Frame2"), i}, 192, 312, 600, 600);
         lettera.caption = QString::fromUtf16(kLettere[i].lettera);
         lettera.font = {QStringLiteral("MS Sans Serif"), 24, false};
         lettera.alignment = Align::Centre;
@@ -209,7 +195,7 @@ void AiutoVisivo(std::vector<ControlDesign>& c) {
 void Riquadri(std::vector<ControlDesign>& c) {
     // The common corner of the four panels; they cover it.
     ControlDesign riferimento =
-        Riga(QStringLiteral("lblRiferimento"), -1, ControlKind::Label, {}, 6090, 5775, 105, 105);
+        Row(QStringLiteral("lblRiferimento"), -1, ControlKind::Label, {}, 6090, 5775, 105, 105);
     riferimento.caption = QStringLiteral("Label5");
     c.push_back(riferimento);
 
@@ -261,14 +247,14 @@ void Riquadri(std::vector<ControlDesign>& c) {
 }
 
 ControlDesign Temporizzatore(const QString& name, bool enabled, int interval) {
-    ControlDesign d = Riga(name, -1, ControlKind::Timer, {}, 0, 0, 0, 0);
+    ControlDesign d = Row(name, -1, ControlKind::Timer, {}, 0, 0, 0, 0);
     d.enabled = enabled;
     d.interval = interval;
     return d;
 }
 
 ControlDesign Menu(const QString& name, const QString& caption, bool enabled) {
-    ControlDesign d = Riga(name, -1, ControlKind::Menu, {}, 0, 0, 0, 0);
+    ControlDesign d = Row(name, -1, ControlKind::Menu, {}, 0, 0, 0, 0);
     d.caption = caption;
     d.enabled = enabled;
     return d;

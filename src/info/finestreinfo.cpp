@@ -12,13 +12,7 @@ constexpr colour::Value kCiano = Rgb(128, 255, 255);
 
 ControlDesign Etichetta(const QString& name, const QString& caption, int left, int top, int width,
                         int height, const FontSpec& font, colour::Value fore) {
-    ControlDesign d;
-    d.name = name;
-    d.kind = ControlKind::Label;
-    d.left = left;
-    d.top = top;
-    d.width = width;
-    d.height = height;
+    ControlDesign d = Row(name, -1, ControlKind::Label, {}, left, top, width, height);
     d.caption = caption;
     d.font = font;
     d.foreColour = fore;
@@ -27,13 +21,8 @@ ControlDesign Etichetta(const QString& name, const QString& caption, int left, i
 }
 
 ControlDesign Chiudi(int left, int top, int width, int height) {
-    ControlDesign d;
-    d.name = QStringLiteral("Command1");
-    d.kind = ControlKind::CommandButton;
-    d.left = left;
-    d.top = top;
-    d.width = width;
-    d.height = height;
+    ControlDesign d = Row(QStringLiteral("Command1"), -1, ControlKind::CommandButton, {}, left, top,
+                          width, height);
     d.caption = QStringLiteral("C h i u d i");
     d.font = {QStringLiteral("Arial"), 12, false};
     d.foreColour = colour::ButtonText;

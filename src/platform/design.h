@@ -33,8 +33,9 @@ struct FontSpec {
 
 // A control named by its design name and, inside a control array, its index.
 struct ControlRef {
+    ControlRef(QString n = {}, int i = -1) : name(std::move(n)), index(i) {}
     QString name;
-    int index = -1;
+    int index;
 };
 
 // One row of a window design. Geometry is in twips relative to the container; for a line the
@@ -63,6 +64,10 @@ struct ControlDesign {
     int tabIndex = -1; // focus order; only buttons take the focus
     int interval = 0;  // timers, in milliseconds
 };
+
+// A row with its name, kind, container and geometry; every other property at its default.
+ControlDesign Row(QString name, int index, ControlKind kind, ControlRef container, int left,
+                  int top, int width, int height);
 
 struct FormDesign {
     QString name;

@@ -31,12 +31,12 @@ QColor ToQColor(colour::Value value) {
 
 namespace {
 
-QFont ToQFont(const FontSpec& spec, double scale) {
-    QFont font(spec.name);
-    if (spec.points > 0) {
-        font.setPointSizeF(spec.points * scale);
+QFont ToQFont(const FontSpec& design, double scale) {
+    QFont font(design.name);
+    if (design.points > 0) {
+        font.setPointSizeF(design.points * scale);
     }
-    font.setBold(spec.bold);
+    font.setBold(design.bold);
     return font;
 }
 

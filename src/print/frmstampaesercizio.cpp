@@ -12,22 +12,9 @@ constexpr colour::Value kCiano = Rgb(128, 255, 255);
 constexpr int kColonne[4] = {120, 3060, 5970, 8850};
 constexpr int kRighe[10] = {2955, 3375, 3795, 4245, 4695, 5145, 5595, 6045, 6510, 6960};
 
-ControlDesign Riga(const QString& name, int index, ControlKind kind, int left, int top, int width,
-                   int height) {
-    ControlDesign d;
-    d.name = name;
-    d.index = index;
-    d.kind = kind;
-    d.left = left;
-    d.top = top;
-    d.width = width;
-    d.height = height;
-    return d;
-}
-
 ControlDesign Pulsante(const QString& name, const QString& caption, int left, int top,
                        int tabIndex) {
-    ControlDesign d = Riga(name, -1, ControlKind::CommandButton, left, top, 4155, 885);
+    ControlDesign d = Row(name, -1, ControlKind::CommandButton, {}, left, top, 4155, 885);
     d.caption = caption;
     d.font = {QStringLiteral("Arial"), 14.25, true};
     d.foreColour = colour::ButtonText;
@@ -49,7 +36,7 @@ FormDesign DisegnoFrmStampaEsercizio() {
     f.font = {QStringLiteral("Courier"), 9.75, false};
 
     ControlDesign titolo =
-        Riga(QStringLiteral("Label5"), -1, ControlKind::Label, 660, 75, 10725, 525);
+        Row(QStringLiteral("Label5"), -1, ControlKind::Label, {}, 660, 75, 10725, 525);
     titolo.caption = QStringLiteral("E S E R C I Z I   E S E G U I T I ");
     titolo.font = {QStringLiteral("Arial"), 15.75, true};
     titolo.foreColour = Rgb(192, 0, 0);
@@ -59,8 +46,8 @@ FormDesign DisegnoFrmStampaEsercizio() {
 
     // Forty labels in four columns of ten: LblOp(n) in column n / 10, row n % 10.
     for (int n = 0; n < FrmStampaEsercizio::kEtichette; ++n) {
-        ControlDesign riga = Riga(QStringLiteral("LblOp"), n, ControlKind::Label, kColonne[n / 10],
-                                  kRighe[n % 10], 2835, 435);
+        ControlDesign riga = Row(QStringLiteral("LblOp"), n, ControlKind::Label, {},
+                                 kColonne[n / 10], kRighe[n % 10], 2835, 435);
         riga.font = {QStringLiteral("Courier"), 12, false};
         riga.backColour = Rgb(192, 255, 255);
         f.controls.push_back(riga);

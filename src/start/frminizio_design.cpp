@@ -10,28 +10,14 @@ constexpr colour::Value kRossoScuro = Rgb(192, 0, 0);
 constexpr colour::Value kBluNotte = Rgb(0, 0, 128);
 constexpr colour::Value kRosa = Rgb(255, 128, 255);
 
-ControlDesign Riga(const QString& name, int index, ControlKind kind, const QString& container,
-                   int left, int top, int width, int height) {
-    ControlDesign d;
-    d.name = name;
-    d.index = index;
-    d.kind = kind;
-    d.container = {container};
-    d.left = left;
-    d.top = top;
-    d.width = width;
-    d.height = height;
-    return d;
-}
-
 ControlDesign Cornice(const QString& name, int left, int top, int width, int height) {
-    ControlDesign d = Riga(name, -1, ControlKind::Frame, {}, left, top, width, height);
+    ControlDesign d = Row(name, -1, ControlKind::Frame, {}, left, top, width, height);
     d.backColour = kPesca;
     return d;
 }
 
 ControlDesign Tendina(const QString& name, int left, int width, Dock dock, int tabIndex) {
-    ControlDesign d = Riga(name, -1, ControlKind::PictureBox, {}, left, 0, width, 8310);
+    ControlDesign d = Row(name, -1, ControlKind::PictureBox, {}, left, 0, width, 8310);
     d.backColour = kRosa;
     d.visible = false;
     d.dock = dock;
@@ -42,7 +28,7 @@ ControlDesign Tendina(const QString& name, int left, int width, Dock dock, int t
 ControlDesign Riquadro(const QString& name, int left, int top, int width, int height,
                        colour::Value back) {
     ControlDesign d =
-        Riga(name, -1, ControlKind::Shape, QStringLiteral("frmTitolo"), left, top, width, height);
+        Row(name, -1, ControlKind::Shape, QStringLiteral("frmTitolo"), left, top, width, height);
     d.shape = ShapeKind::RoundedRectangle;
     d.backColour = back;
     return d;
@@ -60,14 +46,14 @@ void Titolo(std::vector<ControlDesign>& c) {
     c.push_back(Riquadro(QStringLiteral("Shape2"), 90, 60, 8160, 1875, kPesca));
 
     ControlDesign versione =
-        Riga(QStringLiteral("Label7"), -1, ControlKind::Label, titolo, 8730, 405, 2250, 1140);
+        Row(QStringLiteral("Label7"), -1, ControlKind::Label, titolo, 8730, 405, 2250, 1140);
     versione.font = {QStringLiteral("Arial"), 9.75, true};
     versione.foreColour = Rgb(0, 0, 192);
     versione.transparent = true;
     c.push_back(versione);
 
     ControlDesign nome =
-        Riga(QStringLiteral("Label4"), -1, ControlKind::Label, titolo, 330, 330, 7800, 1395);
+        Row(QStringLiteral("Label4"), -1, ControlKind::Label, titolo, 330, 330, 7800, 1395);
     nome.caption = QStringLiteral("TABELLA: sottrazione");
     nome.font = {QStringLiteral("Arial"), 27.75, true};
     nome.foreColour = kBluNotte;
@@ -90,8 +76,8 @@ constexpr Tabella kTabelle[11] = {
 void Pulsanti(std::vector<ControlDesign>& c) {
     for (int k = 0; k < 11; ++k) {
         const Tabella& t = kTabelle[k];
-        ControlDesign d = Riga(QStringLiteral("Option1"), k, ControlKind::OptionButton,
-                               QStringLiteral("frame1"), t.left, t.top, t.width, t.height);
+        ControlDesign d = Row(QStringLiteral("Option1"), k, ControlKind::OptionButton,
+                              QStringLiteral("frame1"), t.left, t.top, t.width, t.height);
         d.caption = QString::number(10 + k);
         d.font = {QStringLiteral("Arial"), 15.75, true};
         d.foreColour = kBluNotte;
@@ -103,8 +89,8 @@ void Pulsanti(std::vector<ControlDesign>& c) {
                                 QStringLiteral("Esci")};
     constexpr int alto[3] = {150, 975, 1740};
     for (int i = 0; i < 3; ++i) {
-        ControlDesign d = Riga(QStringLiteral("Option2"), i, ControlKind::OptionButton,
-                               QStringLiteral("Frame2"), 90, alto[i], 3945, 630);
+        ControlDesign d = Row(QStringLiteral("Option2"), i, ControlKind::OptionButton,
+                              QStringLiteral("Frame2"), 90, alto[i], 3945, 630);
         d.caption = comandi[i];
         d.font = {QStringLiteral("MS Sans Serif"), 18, true};
         d.foreColour = kBluNotte;
@@ -130,7 +116,7 @@ FormDesign DisegnoFrmInizio() {
 
     auto& c = form.controls;
     ControlDesign timer =
-        Riga(QStringLiteral("timerTendine"), -1, ControlKind::Timer, {}, 0, 0, 0, 0);
+        Row(QStringLiteral("timerTendine"), -1, ControlKind::Timer, {}, 0, 0, 0, 0);
     timer.enabled = false;
     timer.interval = 10;
     c.push_back(timer);
@@ -141,7 +127,7 @@ FormDesign DisegnoFrmInizio() {
     c.push_back(Cornice(QStringLiteral("Frame2"), 6675, 4485, 4125, 2805));
 
     ControlDesign scelta =
-        Riga(QStringLiteral("Label1"), -1, ControlKind::Label, {}, 585, 2625, 8925, 645);
+        Row(QStringLiteral("Label1"), -1, ControlKind::Label, {}, 585, 2625, 8925, 645);
     scelta.caption = QStringLiteral("Tabella ");
     scelta.font = {QStringLiteral("Arial"), 18, true};
     scelta.foreColour = kRossoScuro;
@@ -149,7 +135,7 @@ FormDesign DisegnoFrmInizio() {
     c.push_back(scelta);
 
     ControlDesign firma =
-        Riga(QStringLiteral("Label5"), -1, ControlKind::Label, {}, 420, 7515, 5340, 465);
+        Row(QStringLiteral("Label5"), -1, ControlKind::Label, {}, 420, 7515, 5340, 465);
     firma.caption = QStringLiteral("Il nuovo software di Velurio");
     firma.font = {QStringLiteral("Arial"), 18, true};
     firma.foreColour = kRossoScuro;
@@ -159,7 +145,7 @@ FormDesign DisegnoFrmInizio() {
     Titolo(c);
     Pulsanti(c);
 
-    ControlDesign menu = Riga(QStringLiteral("mnuInfo"), -1, ControlKind::Menu, {}, 0, 0, 0, 0);
+    ControlDesign menu = Row(QStringLiteral("mnuInfo"), -1, ControlKind::Menu, {}, 0, 0, 0, 0);
     menu.caption = QStringLiteral("Autore");
     c.push_back(menu);
     return form;
