@@ -137,6 +137,7 @@ private Q_SLOTS:
     void heldEnterOnSi();
     void heldEnterOnTheThirdNo();
     void guardStaysWhereTheKeyWentDown();
+    void mouseUpClearsStartScreenGuards();
     void focusColours();
     void assistivePressIsEnter();
     void wholeTableThreeWays_data();
@@ -450,6 +451,25 @@ void TestIngresso::guardStaysWhereTheKeyWentDown() {
     QVERIFY(s.p.stato.Risposta.isEmpty()); // ignored, and its key up cleared the guard
     Premi(Qt::Key_5);
     QCOMPARE(s.p.stato.Risposta, u"5"_s);
+}
+
+// On the start screen a click on a table button clears the table choice's guard left by a key
+// that went up elsewhere; the next key there acts at once.
+void TestIngresso::mouseUpClearsStartScreenGuards() {
+    Programma p(InOrdine());
+    p.Avvia();
+    FrmInizio& f = p.frmInizio;
+    QVERIFY(QTest::qWaitForWindowActive(f.Window()));
+    f.Option1(4).SetFocus();
+    Premi(Qt::Key_Return); // went down on the tables, up on "Vai"
+    QVERIFY(f.Tabelle.BloccoTastoGiu);
+    QTest::mousePress(f.Option1(6).Widget(), Qt::RightButton);
+    QTest::mouseRelease(f.Option1(6).Widget(), Qt::RightButton);
+    QVERIFY(!f.Tabelle.BloccoTastoGiu);
+    QCOMPARE(f.Label1().Caption(), u"Tabella del 6"_s); // the press chose table 6
+    f.Option1(2).SetFocus();
+    Premi(Qt::Key_8);
+    QCOMPARE(NomeFuoco(), u"Option1(8)"_s);
 }
 
 void TestIngresso::focusColours() {
