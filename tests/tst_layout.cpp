@@ -21,28 +21,11 @@ platform::FormDesign Cornice() {
     f.name = u"frmCornice"_s;
     f.scaleWidth = 11880;
     f.scaleHeight = 8310;
-    platform::ControlDesign frame;
-    frame.name = u"frame1"_s;
-    frame.kind = ControlKind::Frame;
-    frame.left = 585;
-    frame.top = 4485;
-    frame.width = 5655;
-    frame.height = 2805;
-    f.controls.push_back(frame);
-    platform::ControlDesign button;
-    button.name = u"Option1"_s;
-    button.index = 0;
-    button.kind = ControlKind::OptionButton;
-    button.container = {u"frame1"_s};
-    button.left = 135;
-    button.top = 225;
-    button.width = 1770;
-    button.height = 585;
-    f.controls.push_back(button);
-    platform::ControlDesign timer;
-    timer.name = u"timerTendine"_s;
-    timer.kind = ControlKind::Timer;
-    f.controls.push_back(timer);
+    f.controls.push_back(
+        platform::Row(u"frame1"_s, -1, ControlKind::Frame, {}, 585, 4485, 5655, 2805));
+    f.controls.push_back(platform::Row(u"Option1"_s, 0, ControlKind::OptionButton, {u"frame1"_s},
+                                       135, 225, 1770, 585));
+    f.controls.push_back(platform::Row(u"timerTendine"_s, -1, ControlKind::Timer, {}, 0, 0, 0, 0));
     return f;
 }
 

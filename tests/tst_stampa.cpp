@@ -54,6 +54,15 @@ QList<Parola> Parole(const QString& pdf) {
     return parole;
 }
 
+// A print window over thirty finished exercises, with fake printers and message box.
+struct FinestraDiStampa {
+    FinestraDiStampa() { TrentaEsercizi(s); }
+    StatoCondiviso s;
+    StampantiFinte stampanti{{QStringLiteral("Courier")}};
+    MessaggiFinti messaggi;
+    FrmStampaEsercizio f{s, stampanti, messaggi};
+};
+
 } // namespace
 
 class TestStampa : public QObject {
@@ -191,11 +200,8 @@ void TestStampa::whatTheUserIsTold() {
 
 // The window lists every finished line, all forty labels, and opens on "ESCI".
 void TestStampa::printWindowListsEveryLine() {
-    StatoCondiviso s;
-    TrentaEsercizi(s);
-    StampantiFinte stampanti({u"Courier"_s});
-    MessaggiFinti messaggi;
-    FrmStampaEsercizio f(s, stampanti, messaggi);
+    FinestraDiStampa w;
+    auto& [s, stampanti, messaggi, f] = w;
     f.Show();
     QVERIFY(QTest::qWaitForWindowActive(f.Window()));
     QVERIFY(f.Window()->isMaximized());
@@ -216,11 +222,8 @@ void TestStampa::printWindowListsEveryLine() {
 }
 
 void TestStampa::printButtonPrintsTwice() {
-    StatoCondiviso s;
-    TrentaEsercizi(s);
-    StampantiFinte stampanti({u"Courier"_s});
-    MessaggiFinti messaggi;
-    FrmStampaEsercizio f(s, stampanti, messaggi);
+    FinestraDiStampa w;
+    auto& [s, stampanti, messaggi, f] = w;
     f.Show();
     QVERIFY(QTest::qWaitForWindowExposed(f.Window()));
     for (int volta = 0; volta < 2; ++volta) {

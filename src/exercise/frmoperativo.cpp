@@ -13,8 +13,6 @@ using platform::SkipOnError;
 
 namespace {
 constexpr platform::colour::Value kColoreCella = platform::colour::Rgb(255, 235, 168);
-const QString kUsato = QStringLiteral("si");
-const QString kDaRispondere = QStringLiteral("?");
 } // namespace
 
 FrmOperativo::FrmOperativo(StatoCondiviso& stato, platform::RandomSource& caso, Finestre& finestre)
@@ -94,7 +92,7 @@ void FrmOperativo::MescolaSottraendi() {
     s_.Tabella = regole::ProssimoMinuendo(s_.Tabella, s_.TabellaScelta);
     for (s_.Contatore = 0; s_.Contatore <= 9; ++s_.Contatore) {
         Estratto = regole::EstraiSottraendo(caso_, SottraendiUsati);
-        Element(SottraendiUsati, Estratto) = kUsato;
+        Element(SottraendiUsati, Estratto) = regole::kUsato;
         PreparaRiga(s_.Contatore);
     }
 }

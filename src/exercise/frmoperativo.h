@@ -18,6 +18,9 @@ class FrmOperativo final : public platform::Form {
 public:
     FrmOperativo(StatoCondiviso& stato, platform::RandomSource& caso, Finestre& finestre);
 
+    // The caption of the current row's answer cell while nothing has been typed.
+    static inline const QString kDaRispondere = QStringLiteral("?");
+
     // The window's own variables: they keep their values while the window is closed.
     std::int16_t RigaCorrente = 0;
     std::int16_t Estratto = 0;

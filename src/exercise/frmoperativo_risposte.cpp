@@ -9,7 +9,6 @@ using platform::Element;
 
 namespace {
 constexpr platform::colour::Value kGiallo = platform::colour::Rgb(255, 255, 0);
-const QString kDaRispondere = QStringLiteral("?");
 const QString kDueSpazi = QStringLiteral("  ");
 constexpr int kLimiteEsercizi = 30;
 constexpr int kCifreMassime = 3;

@@ -8,8 +8,6 @@
 namespace regole {
 
 namespace {
-const QString kUsato = QStringLiteral("si");
-
 int Estrai(platform::RandomSource& caso) {
     const double r = caso.Next();
     const int valore = static_cast<int>(std::floor(r * 10.0)) + 1;

@@ -24,6 +24,9 @@ QString TestoRisultato(int differenza);
 // The start of an exercise line: minuend, " - ", a padding space below 10, subtrahend, " = ".
 QString PrefissoEsercizio(int minuendo, int sottraendo);
 
+// The mark of a subtrahend already given to a row of the table.
+inline const QString kUsato = QStringLiteral("si");
+
 // Draws a subtrahend 1 to 10 not yet used in the table (used[s] == "si" marks s as used).
 // Each draw is Int(r * 10) + 1, drawn again while the value is used; a source that keeps
 // giving used values is not followed for ever: after kEstrazioniMassime draws the next free
