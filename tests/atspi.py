@@ -6,23 +6,7 @@ import time
 
 import pyatspi
 
-
-def find_app(name, timeout=20):
-    end = time.time() + timeout
-    while time.time() < end:
-        desktop = pyatspi.Registry.getDesktop(0)
-        for app in desktop:
-            if app is not None and app.name == name:
-                return app
-        time.sleep(0.2)
-    sys.exit(f"application {name!r} not on the accessibility bus")
-
-
-def walk(node):
-    yield node
-    for child in node:
-        if child is not None:
-            yield from walk(child)
+from atspi_comune import find_app, walk
 
 
 def frames(app):

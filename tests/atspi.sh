@@ -1,9 +1,16 @@
 #!/usr/bin/env bash
-# Runs the real program under Xvfb with an accessibility bus, and the assistive-tool check.
+# Runs the real program under Xvfb with a window manager and an accessibility bus, then a
+# check that drives it as a user and an assistive tool would: atspi.sh PROGRAM [CHECK.py].
+# Exits 77 (skipped) when there is no virtual X server to be had.
 set -euo pipefail
 program="$1"
 here="$(cd "$(dirname "$0")" && pwd)"
-for tool in Xvfb dbus-launch /usr/bin/python3; do
+check="${2:-$here/atspi.py}"
+if ! command -v Xvfb >/dev/null; then
+    echo "Xvfb non c'è: la prova sul server X reale è saltata" >&2
+    exit 77
+fi
+for tool in dbus-launch /usr/bin/python3 openbox xdotool setxkbmap xkbset xset; do
     command -v "$tool" >/dev/null || { echo "manca $tool" >&2; exit 1; }
 done
 launcher=/usr/libexec/at-spi-bus-launcher
@@ -27,8 +34,10 @@ unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 eval "$(dbus-launch --sh-syntax)"
 "$launcher" --launch-immediately >/dev/null 2>&1 &
 pids+=($!)
+openbox >/dev/null 2>&1 &
+pids+=($!)
 sleep 1
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 XDG_RUNTIME_DIR="$work"
 (cd "$work" && exec "$program") >"$work/program.log" 2>&1 &
 pids+=($!)
-timeout 60 /usr/bin/python3 "$here/atspi.py" || { cat "$work/program.log" >&2; exit 1; }
+timeout 90 /usr/bin/python3 "$check" || { cat "$work/program.log" >&2; exit 1; }

@@ -136,7 +136,8 @@ private Q_SLOTS:
     void anyMouseButton();
     void heldEnterOnSi();
     void heldEnterOnTheThirdNo();
-    void guardStaysWhereTheKeyWentDown();
+    void keyUpElsewhereFreesItsArray();
+    void noPressLostAfterAnotherWindow();
     void mouseUpClearsStartScreenGuards();
     void focusColours();
     void assistivePressIsEnter();
@@ -263,6 +264,8 @@ void TestIngresso::keyboardDigits_data() {
     QTest::newRow("C after 1") << QList<int>{Qt::Key_1, Qt::Key_C} << u""_s;
     QTest::newRow("C on an empty answer") << QList<int>{Qt::Key_C} << u""_s;
     QTest::newRow("NumLock is harmless") << QList<int>{Qt::Key_NumLock, Qt::Key_4 | kp} << u"4"_s;
+    QTest::newRow("numeric keypad with NumLock off types its digits")
+        << QList<int>{Qt::Key_End | kp, Qt::Key_Insert | kp, Qt::Key_Home | kp} << u"107"_s;
 }
 
 void TestIngresso::keyboardDigits() {
@@ -313,6 +316,7 @@ void TestIngresso::startScreenKeys_data() {
     const auto kp = int(Qt::KeypadModifier);
     QTest::newRow("3 moves to 13 without choosing") << int(Qt::Key_3) << u"Option1(3)"_s;
     QTest::newRow("numeric keypad 7") << (Qt::Key_7 | kp) << u"Option1(7)"_s;
+    QTest::newRow("numeric keypad 7, NumLock off") << (Qt::Key_Home | kp) << u"Option1(7)"_s;
     QTest::newRow("numeric keypad multiply: 20") << (Qt::Key_Asterisk | kp) << u"Option1(10)"_s;
     QTest::newRow("N: no action") << int(Qt::Key_N) << u"Option1(5)"_s;
     QTest::newRow("X: discarded") << int(Qt::Key_X) << u"Option1(5)"_s;
@@ -343,9 +347,7 @@ void TestIngresso::startScreenKeys() {
     Premi(Qt::Key_0);
     QCOMPARE(NomeFuoco(), u"Option1(0)"_s);
     f.Option2(1).SetFocus();
-    Premi(Qt::Key_0); // ignored: Enter went down on the commands and up on the tables
-    QCOMPARE(NomeFuoco(), u"Option2(1)"_s);
-    Premi(Qt::Key_0);
+    Premi(Qt::Key_0); // Enter went down on the commands and up on the tables: it acts at once
     QCOMPARE(NomeFuoco(), u"Option2(0)"_s);
     Premi(Qt::Key_Return); // "Vai"
     QVERIFY(p.frmOperativo.IsShown());
@@ -437,20 +439,46 @@ void TestIngresso::heldEnterOnTheThirdNo() {
     QVERIFY(s.Tasto(0).HasFocus());
 }
 
-// A key that moves the focus to another array keeps its own array's guard: the next stroke
-// there is ignored, and its key up clears the guard.
-void TestIngresso::guardStaysWhereTheKeyWentDown() {
+// A key that moved the focus to another array frees its own array when it goes up there:
+// the next stroke on the first array acts at once. Held, it still acts only once.
+void TestIngresso::keyUpElsewhereFreesItsArray() {
     Schermo s;
     QVERIFY(s.ok);
-    s.Sbaglia(); // Enter went down on "Invio" and up on "SI"
+    Premi(Qt::Key_7);
+    Premi(Qt::Key_7);
+    Giu(Qt::Key_Return); // wrong: the help offer comes up, "SI" focused
+    QVERIFY(s.frm().Option3(0).HasFocus());
     QVERIFY(s.frm().Tastierino.BloccoTastoGiu);
+    Su(Qt::Key_Return); // up on "SI"
+    QVERIFY(!s.frm().Tastierino.BloccoTastoGiu);
     QTest::mousePress(s.frm().Option3(1).Widget(), Qt::LeftButton); // "NO" by mouse
     QTest::mouseRelease(s.frm().Option3(1).Widget(), Qt::LeftButton);
     QVERIFY(s.Tasto(0).HasFocus());
     Premi(Qt::Key_5);
-    QVERIFY(s.p.stato.Risposta.isEmpty()); // ignored, and its key up cleared the guard
-    Premi(Qt::Key_5);
     QCOMPARE(s.p.stato.Risposta, u"5"_s);
+}
+
+// Enter on a table, Enter on "Vai", the exercise screen closed: the first digit pressed back
+// on the start screen moves the focus at once.
+void TestIngresso::noPressLostAfterAnotherWindow() {
+    Programma p(InOrdine());
+    p.Avvia();
+    FrmInizio& f = p.frmInizio;
+    QVERIFY(QTest::qWaitForWindowActive(f.Window()));
+    f.Option1(3).SetFocus();
+    Premi(Qt::Key_Return); // down on the tables, up on "Vai"
+    QCOMPARE(NomeFuoco(), u"Option2(0)"_s);
+    Giu(Qt::Key_Return); // "Vai": the exercise screen takes the focus before the key goes up
+    QVERIFY(QTest::qWaitForWindowActive(p.frmOperativo.Window()));
+    Su(Qt::Key_Return);
+    QVERIFY(!f.Tabelle.BloccoTastoGiu);
+    QVERIFY(!f.Comandi.BloccoTastoGiu);
+    p.frmOperativo.Window()->close();
+    f.Window()->activateWindow(); // the desktop gives the start screen back its activation
+    QVERIFY(QTest::qWaitForWindowActive(f.Window()));
+    QTRY_COMPARE(NomeFuoco(), u"Option1(0)"_s);
+    Premi(Qt::Key_5);
+    QCOMPARE(NomeFuoco(), u"Option1(5)"_s);
 }
 
 // On the start screen a click on a table button clears the table choice's guard left by a key
@@ -461,7 +489,7 @@ void TestIngresso::mouseUpClearsStartScreenGuards() {
     FrmInizio& f = p.frmInizio;
     QVERIFY(QTest::qWaitForWindowActive(f.Window()));
     f.Option1(4).SetFocus();
-    Premi(Qt::Key_Return); // went down on the tables, up on "Vai"
+    Giu(Qt::Key_Return); // down on the tables, the focus now on "Vai", not yet up
     QVERIFY(f.Tabelle.BloccoTastoGiu);
     QTest::mousePress(f.Option1(6).Widget(), Qt::RightButton);
     QTest::mouseRelease(f.Option1(6).Widget(), Qt::RightButton);

@@ -60,7 +60,7 @@ void FrmOperativo::optOK_KeyDown(KeyArgs& tasto) {
         return;
     }
     if (!tasto.repeat) {
-        s_.Tenuto = {tasto.keyCode, &optOK()};
+        s_.Tenuto = {tasto.keyCode, &optOK(), {}};
     }
     Intervieni();
 }

@@ -95,7 +95,10 @@ const Tasto* Pulsantiera::Accettato(int codice) const {
 
 void Pulsantiera::KeyDown(int indice, KeyArgs& tasto) {
     if (!tasto.repeat) {
-        tenuto_ = {tasto.keyCode, this};
+        tenuto_ = {tasto.keyCode, this, {}};
+        if (s_.guardie) {
+            tenuto_.liberaGuardie = [this] { LiberaGuardie(); };
+        }
     } else if (RipetutoDaAltrove(true)) {
         return;
     }
@@ -140,11 +143,15 @@ void Pulsantiera::Esegui(const Tasto& tasto, int codice, int indice) {
     }
 }
 
+// A key that went down on another array (it moved the focus here, or into this window) also
+// frees that array: otherwise its next stroke would be swallowed.
 void Pulsantiera::KeyUp(int indice) {
+    if (tenuto_.origine != this && tenuto_.liberaGuardie) {
+        tenuto_.liberaGuardie();
+    }
     tenuto_ = {};
     if (s_.guardie) {
-        BloccoPressione = false;
-        BloccoTastoGiu = false;
+        LiberaGuardie();
     }
     if (s_.valoreAlTastoSu) {
         finestra_->Ctl(s_.nome, indice).SetValue(false);
@@ -156,10 +163,14 @@ void Pulsantiera::MouseDown(int indice) {
     comando_(indice);
 }
 
+void Pulsantiera::LiberaGuardie() {
+    BloccoPressione = false;
+    BloccoTastoGiu = false;
+}
+
 void Pulsantiera::MouseUp(int indice) {
     if (s_.guardieAlMouseSu) {
-        BloccoPressione = false;
-        BloccoTastoGiu = false;
+        LiberaGuardie();
     }
     finestra_->Ctl(s_.nome, indice).SetValue(false);
 }

@@ -83,6 +83,7 @@ private:
     const Tasto* Accettato(int codice) const;
     void Esegui(const Tasto& tasto, int codice, int indice);
     bool RipetutoDaAltrove(bool ripetuto) const;
+    void LiberaGuardie();
 
     Schieramento s_;
     TastoTenuto& tenuto_;

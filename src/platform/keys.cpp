@@ -1,12 +1,50 @@
 #include "platform/keys.h"
 
+#include "platform/keymap.h"
+
 #include <QKeyEvent>
 
 namespace platform {
 
-int VirtualKey(const QKeyEvent& event) {
+namespace {
+
+// The keypad's digit keys with NumLock off arrive as movement keys: they are their digits.
+int KeypadDigitKey(int key) {
+    switch (key) {
+    case Qt::Key_Insert:
+        return vk::Numpad0;
+    case Qt::Key_End:
+        return vk::Numpad0 + 1;
+    case Qt::Key_Down:
+        return vk::Numpad0 + 2;
+    case Qt::Key_PageDown:
+        return vk::Numpad0 + 3;
+    case Qt::Key_Left:
+        return vk::Numpad0 + 4;
+    case Qt::Key_Clear:
+        return vk::Numpad0 + 5;
+    case Qt::Key_Right:
+        return vk::Numpad0 + 6;
+    case Qt::Key_Home:
+        return vk::Numpad0 + 7;
+    case Qt::Key_Up:
+        return vk::Numpad0 + 8;
+    case Qt::Key_PageUp:
+        return vk::Numpad0 + 9;
+    default:
+        return -1;
+    }
+}
+
+// Without the keyboard's map: from Qt's key, which for a shifted key is its shifted symbol.
+int VirtualKeyOfQtKey(const QKeyEvent& event) {
     const int key = event.key();
     const bool keypad = event.modifiers().testFlag(Qt::KeypadModifier);
+    if (keypad) {
+        if (const int digit = KeypadDigitKey(key); digit >= 0) {
+            return digit;
+        }
+    }
     if (key >= Qt::Key_0 && key <= Qt::Key_9) {
         return (keypad ? vk::Numpad0 : vk::Digit0) + (key - Qt::Key_0);
     }
@@ -33,21 +71,21 @@ int VirtualKey(const QKeyEvent& event) {
     case Qt::Key_AltGr:
         return vk::Menu;
     case Qt::Key_Pause:
-        return 19;
+        return vk::Pause;
     case Qt::Key_CapsLock:
-        return 20;
+        return vk::Capital;
     case Qt::Key_Escape:
         return vk::Escape;
     case Qt::Key_Space:
         return vk::Space;
     case Qt::Key_PageUp:
-        return 33;
+        return vk::Prior;
     case Qt::Key_PageDown:
-        return 34;
+        return vk::Next;
     case Qt::Key_End:
-        return 35;
+        return vk::End;
     case Qt::Key_Home:
-        return 36;
+        return vk::Home;
     case Qt::Key_Left:
         return vk::Left;
     case Qt::Key_Up:
@@ -57,37 +95,55 @@ int VirtualKey(const QKeyEvent& event) {
     case Qt::Key_Down:
         return vk::Down;
     case Qt::Key_Print:
-        return 44;
+        return vk::Snapshot;
     case Qt::Key_Insert:
-        return 45;
+        return vk::Insert;
     case Qt::Key_Delete:
-        return keypad ? 110 : 46;
+        return keypad ? vk::Decimal : vk::Delete;
     case Qt::Key_Meta:
     case Qt::Key_Super_L:
-        return 91;
+        return vk::LWin;
     case Qt::Key_Super_R:
-        return 92;
+        return vk::RWin;
     case Qt::Key_Menu:
-        return 93;
-    case Qt::Key_Asterisk:
-        return keypad ? vk::Multiply : 56; // Shift+8 on the main keys
+        return vk::Apps;
+    case Qt::Key_Asterisk: // on the main block, a shifted symbol: its key is not known here
+        return keypad ? vk::Multiply : vk::Unknown;
     case Qt::Key_Plus:
-        return keypad ? 107 : 187;
+        return keypad ? vk::Add : vk::OemPlus;
     case Qt::Key_Minus:
-        return keypad ? 109 : 189;
+        return keypad ? vk::Subtract : vk::OemMinus;
     case Qt::Key_Period:
-        return keypad ? 110 : 190;
+        return keypad ? vk::Decimal : vk::OemPeriod;
     case Qt::Key_Comma:
-        return keypad ? 108 : 188;
+        return keypad ? vk::Separator : vk::OemComma;
     case Qt::Key_Slash:
-        return keypad ? 111 : 191;
+        return keypad ? vk::Divide : vk::Oem2;
     case Qt::Key_NumLock:
         return vk::NumLock;
     case Qt::Key_ScrollLock:
-        return 145;
+        return vk::Scroll;
     default:
         return vk::Unknown;
     }
+}
+
+} // namespace
+
+int VirtualKey(const QKeyEvent& event, const KeyboardMap* map) {
+    if (map != nullptr && event.nativeScanCode() != 0) {
+        // The layout in use is in bits 13 and 14 of the X key event's state.
+        const int group = int((event.nativeModifiers() >> 13) & 3);
+        const int code = map->VirtualKey(event.nativeScanCode(), group);
+        if (code >= 0) {
+            return code;
+        }
+    }
+    return VirtualKeyOfQtKey(event);
+}
+
+int VirtualKey(const QKeyEvent& event) {
+    return VirtualKey(event, DisplayKeyboardMap());
 }
 
 int ShiftState(const QKeyEvent& event) {

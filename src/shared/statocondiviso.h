@@ -6,11 +6,14 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 
-// The key being held down, and the button array where it went down.
+// The key being held down, the button array where it went down, and how to clear that
+// array's repeat guards when the key goes up somewhere else.
 struct TastoTenuto {
     int tasto = 0;
     const void* origine = nullptr;
+    std::function<void()> liberaGuardie;
 };
 
 struct StatoCondiviso {

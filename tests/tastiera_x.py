@@ -1,0 +1,154 @@
+#!/usr/bin/python3
+"""Real keys through the X server, as keyboards and the desktop's keyboard aids send them:
+Shift and an Italian layout on the digits, the keypad with NumLock off, a Shift latched by
+Sticky Keys, Slow Keys and Bounce Keys, and no press lost after a key moved the focus to
+another window. The program is read through AT-SPI (its buttons' focus, the answer cell's
+caption)."""
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+from atspi_comune import find_app, walk
+
+failures = []
+
+
+def run(*args):
+    subprocess.run(args, check=True)
+
+
+def key(*keys):
+    run("xdotool", "key", "--delay", "80", *keys)
+    time.sleep(0.25)
+
+
+
+
+def frame(app, title, timeout=20):
+    end = time.time() + timeout
+    while time.time() < end:
+        for f in app:
+            if f is not None and f.getRole() == pyatspi.ROLE_FRAME and f.name == title:
+                if f.getState().contains(pyatspi.STATE_ACTIVE):
+                    return f
+        time.sleep(0.2)
+    sys.exit(f"window {title!r} not active")
+
+
+def focused(window):
+    for b in walk(window):
+        if b.getRole() == pyatspi.ROLE_PUSH_BUTTON and b.getState().contains(pyatspi.STATE_FOCUSED):
+            return b.name
+    return None
+
+
+def expect(what, got, wanted):
+    ok = got == wanted
+    print(f"{'ok  ' if ok else 'FAIL'} {what}: {got!r}" + ("" if ok else f", expected {wanted!r}"))
+    if not ok:
+        failures.append(what)
+
+
+def expect_focus(what, window, wanted, timeout=3):
+    end = time.time() + timeout
+    while time.time() < end and focused(window) != wanted:
+        time.sleep(0.1)
+    expect(what, focused(window), wanted)
+
+
+def num_lock_on():
+    out = subprocess.run(["xset", "q"], capture_output=True, text=True, check=True).stdout
+    return "Num Lock:    on" in out
+
+
+app = find_app("tabella")
+start = frame(app, "Tabella")
+expect_focus("the start screen opens on 10", start, "10")
+if num_lock_on():
+    key("Num_Lock")
+expect("NumLock is off", num_lock_on(), False)
+
+run("setxkbmap", "us")
+time.sleep(0.3)
+key("shift+3")
+expect_focus("US: Shift+3 moves to 13", start, "13")
+key("KP_End")
+expect_focus("US: keypad 1 with NumLock off moves to 11", start, "11")
+key("KP_Multiply")
+expect_focus("US: keypad * moves to 20", start, "20")
+
+run("setxkbmap", "it")
+time.sleep(0.3)
+key("shift+5")
+expect_focus("Italian: Shift+5 (%) moves to 15", start, "15")
+key("sterling")
+expect_focus("Italian: Shift+3 (£) moves to 13", start, "13")
+key("asterisk")
+expect_focus("Italian: the * over + is no key of the tables", start, "13")
+key("Caps_Lock", "4", "Caps_Lock")
+expect_focus("Italian: Caps Lock+4 moves to 14", start, "14")
+
+run("xkbset", "sticky", "-twokey", "-latchlock")
+key("Shift_L")
+key("7")
+expect_focus("Sticky Keys: a latched Shift then 7 moves to 17", start, "17")
+run("xkbset", "-sticky")
+
+# Enter on a table goes to "Vai", Enter on "Vai" opens the exercise screen.
+key("KP_Up")
+expect_focus("keypad 8 with NumLock off moves to 18", start, "18")
+key("Return")
+expect_focus("Enter chooses the table and goes to Vai", start, "Vai")
+key("Return")
+exercise = frame(app, "TABELLA")
+
+cells = [n for n in walk(exercise) if n.name == "?" and n.getRole() != pyatspi.ROLE_PUSH_BUTTON]
+expect("one answer cell waits for its answer", len(cells), 1)
+cell = cells[0]
+key("shift+1", "shift+2")
+expect("Italian: Shift+1, Shift+2 type 12", cell.name, "12")
+key("shift+c", "shift+c")
+expect("Shift+C twice clears the answer", cell.name, "?")
+key("KP_End", "KP_Insert")
+expect("keypad 1 and 0 with NumLock off type 10", cell.name, "10")
+key("c", "c")
+
+run("xkbset", "bouncekeys", "400")
+time.sleep(0.2)
+run("xdotool", "key", "4")
+time.sleep(0.1)
+run("xdotool", "key", "4")
+time.sleep(0.5)
+expect("Bounce Keys: a second 4 within 400 ms is dropped", cell.name, "4")
+run("xdotool", "key", "4")
+time.sleep(0.3)
+expect("Bounce Keys: after the delay 4 types again", cell.name, "44")
+run("xkbset", "-bouncekeys")
+key("c", "c")
+
+run("xkbset", "slowkeys", "300")
+time.sleep(0.2)
+run("xdotool", "key", "6")
+time.sleep(0.3)
+expect("Slow Keys: a brief tap of 6 does not count", cell.name, "?")
+run("xdotool", "keydown", "6")
+time.sleep(0.5)
+run("xdotool", "keyup", "6")
+time.sleep(0.3)
+expect("Slow Keys: 6 held 0.5 s types once", cell.name, "6")
+run("xkbset", "-slowkeys")
+key("c")
+
+# Closing the exercise screen: the first digit on the start screen acts at once.
+key("alt+F4")
+start = frame(app, "Tabella")
+expect_focus("back on the start screen, the focus is on 10", start, "10")
+key("5")
+expect_focus("the first digit afterwards moves the focus at once", start, "15")
+
+run("setxkbmap", "us")
+if failures:
+    sys.exit(f"{len(failures)} failed: {failures}")
+print("1 passed, 0 failed")
