@@ -11,12 +11,15 @@ BUILD="$TOP/build"
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev libcups2-dev
                 libxkbcommon-dev libxkbcommon-x11-dev libxcb1-dev
                 fonts-liberation fonts-urw-base35 fonts-dejavu-core)
-# A private print server for the printing tests, and pdftotext to read the pages back.
-# The package's own checks: desktop-file-validate, appstreamcli and dpkg-shlibdeps.
-# A virtual display with a window manager and an accessibility bus for the tests of the real
-# program, and the tools that send it real keys, switch layouts and the keyboard aids.
-TEST_PACKAGES=(cups-daemon cups-client poppler-utils desktop-file-utils appstream dpkg-dev
-               xvfb dbus-x11 at-spi2-core python3-pyatspi openbox
+# What CPack needs to build the package and find the libraries the program links
+# (dpkg-shlibdeps, file).
+PACKAGE_PACKAGES=(dpkg-dev file)
+# The tests besides: a private print server and pdftotext to read the pages back; the
+# package's checks (desktop-file-validate, appstreamcli); a virtual display with a window
+# manager and an accessibility bus for the tests of the real program, and the tools that send
+# it real keys and switch layouts and the desktop's keyboard aids.
+TEST_PACKAGES=("${PACKAGE_PACKAGES[@]}" cups-daemon cups-client poppler-utils
+               desktop-file-utils appstream xvfb dbus-x11 at-spi2-core python3-pyatspi openbox
                xdotool x11-xkb-utils xkbset x11-xserver-utils)
 
 install_missing() {
