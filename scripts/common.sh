@@ -20,7 +20,7 @@ PACKAGE_PACKAGES=(dpkg-dev file)
 # it real keys and switch layouts and the desktop's keyboard aids.
 TEST_PACKAGES=("${PACKAGE_PACKAGES[@]}" cups-daemon cups-client poppler-utils
                desktop-file-utils appstream xvfb dbus-x11 at-spi2-core python3-pyatspi openbox
-               xdotool x11-xkb-utils xkbset x11-xserver-utils)
+               wmctrl xdotool x11-xkb-utils xkbset x11-xserver-utils)
 
 install_missing() {
     local missing=() pkg

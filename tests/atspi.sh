@@ -10,7 +10,7 @@ if ! command -v Xvfb >/dev/null; then
     echo "Xvfb non c'è: la prova sul server X reale è saltata" >&2
     exit 77
 fi
-for tool in dbus-launch /usr/bin/python3 openbox xdotool setxkbmap xkbset xset; do
+for tool in dbus-launch /usr/bin/python3 openbox wmctrl xdotool setxkbmap xkbset xset; do
     command -v "$tool" >/dev/null || { echo "manca $tool" >&2; exit 1; }
 done
 launcher=/usr/libexec/at-spi-bus-launcher
@@ -30,14 +30,19 @@ Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n 1 "$work/display")"
+for _ in $(seq 100); do xset q >/dev/null 2>&1 && break; sleep 0.1; done
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 eval "$(dbus-launch --sh-syntax)"
 "$launcher" --launch-immediately >/dev/null 2>&1 &
 pids+=($!)
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
+# The window manager, started again if it could not reach the display the first time.
+for _ in 1 2 3; do
+    openbox >>"$work/openbox.log" 2>&1 &
+    pids+=($!)
+    for _ in $(seq 50); do wmctrl -m >/dev/null 2>&1 && break 2; sleep 0.1; done
+done
+wmctrl -m >/dev/null 2>&1 || { cat "$work/openbox.log" >&2; echo "il window manager non parte" >&2; exit 1; }
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 XDG_RUNTIME_DIR="$work"
 (cd "$work" && exec "$program") >"$work/program.log" 2>&1 &
 pids+=($!)
-timeout 90 /usr/bin/python3 "$check" || { cat "$work/program.log" >&2; exit 1; }
+timeout 90 /usr/bin/python3 "$check" || { cat "$work/program.log" "$work/openbox.log" >&2; exit 1; }

@@ -10,7 +10,7 @@ import time
 
 import pyatspi
 
-from atspi_comune import find_app, walk
+from atspi_comune import find_app, frame, walk
 
 failures = []
 
@@ -22,19 +22,6 @@ def run(*args):
 def key(*keys):
     run("xdotool", "key", "--delay", "80", *keys)
     time.sleep(0.25)
-
-
-
-
-def frame(app, title, timeout=20):
-    end = time.time() + timeout
-    while time.time() < end:
-        for f in app:
-            if f is not None and f.getRole() == pyatspi.ROLE_FRAME and f.name == title:
-                if f.getState().contains(pyatspi.STATE_ACTIVE):
-                    return f
-        time.sleep(0.2)
-    sys.exit(f"window {title!r} not active")
 
 
 def focused(window):
@@ -58,13 +45,20 @@ def expect_focus(what, window, wanted, timeout=3):
     expect(what, focused(window), wanted)
 
 
+def expect_name(what, node, wanted, timeout=3):
+    end = time.time() + timeout
+    while time.time() < end and node.name != wanted:
+        time.sleep(0.1)
+    expect(what, node.name, wanted)
+
+
 def num_lock_on():
     out = subprocess.run(["xset", "q"], capture_output=True, text=True, check=True).stdout
     return "Num Lock:    on" in out
 
 
 app = find_app("tabella")
-start = frame(app, "Tabella")
+start = frame(app, "Tabella", pyatspi.STATE_ACTIVE)
 expect_focus("the start screen opens on 10", start, "10")
 if num_lock_on():
     key("Num_Lock")
@@ -102,31 +96,31 @@ expect_focus("keypad 8 with NumLock off moves to 18", start, "18")
 key("Return")
 expect_focus("Enter chooses the table and goes to Vai", start, "Vai")
 key("Return")
-exercise = frame(app, "TABELLA")
+exercise = frame(app, "TABELLA", pyatspi.STATE_ACTIVE)
 
 cells = [n for n in walk(exercise) if n.name == "?" and n.getRole() != pyatspi.ROLE_PUSH_BUTTON]
 expect("one answer cell waits for its answer", len(cells), 1)
 cell = cells[0]
 key("shift+1", "shift+2")
-expect("Italian: Shift+1, Shift+2 type 12", cell.name, "12")
+expect_name("Italian: Shift+1, Shift+2 type 12", cell, "12")
 key("shift+c", "shift+c")
-expect("Shift+C twice clears the answer", cell.name, "?")
+expect_name("Shift+C twice clears the answer", cell, "?")
 key("KP_End", "KP_Insert")
-expect("keypad 1 and 0 with NumLock off type 10", cell.name, "10")
+expect_name("keypad 1 and 0 with NumLock off type 10", cell, "10")
 key("c", "c")
+expect_name("C clears the answer", cell, "?")
 
 run("xkbset", "bouncekeys", "400")
 time.sleep(0.2)
-run("xdotool", "key", "4")
-time.sleep(0.1)
-run("xdotool", "key", "4")
+run("xdotool", "key", "--delay", "100", "4", "4")  # the second 100 ms after the first
+expect_name("Bounce Keys: a second 4 within 400 ms is dropped", cell, "4")
 time.sleep(0.5)
-expect("Bounce Keys: a second 4 within 400 ms is dropped", cell.name, "4")
+expect("Bounce Keys: ... and only it", cell.name, "4")
 run("xdotool", "key", "4")
-time.sleep(0.3)
-expect("Bounce Keys: after the delay 4 types again", cell.name, "44")
+expect_name("Bounce Keys: after the delay 4 types again", cell, "44")
 run("xkbset", "-bouncekeys")
 key("c", "c")
+expect_name("C clears the answer", cell, "?")
 
 run("xkbset", "slowkeys", "300")
 time.sleep(0.2)
@@ -136,14 +130,14 @@ expect("Slow Keys: a brief tap of 6 does not count", cell.name, "?")
 run("xdotool", "keydown", "6")
 time.sleep(0.5)
 run("xdotool", "keyup", "6")
-time.sleep(0.3)
-expect("Slow Keys: 6 held 0.5 s types once", cell.name, "6")
+expect_name("Slow Keys: 6 held 0.5 s types once", cell, "6")
 run("xkbset", "-slowkeys")
 key("c")
+expect_name("C clears the answer", cell, "?")
 
 # Closing the exercise screen: the first digit on the start screen acts at once.
-key("alt+F4")
-start = frame(app, "Tabella")
+run("wmctrl", "-F", "-c", "TABELLA")  # the window manager's close, as the close box does
+start = frame(app, "Tabella", pyatspi.STATE_ACTIVE)
 expect_focus("back on the start screen, the focus is on 10", start, "10")
 key("5")
 expect_focus("the first digit afterwards moves the focus at once", start, "15")

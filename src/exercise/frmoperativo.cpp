@@ -71,6 +71,7 @@ void FrmOperativo::NuovaTabella() {
         const int k = s_.Contatore;
         lblRisultato(k).SetCaption(QString());
         lblRisultato(k).SetBackColor(kColoreCella);
+        lblRisultato(k).SetAccessibleDescription({});
         MostraSegni(k, false);
     }
     s_.Risposta.clear();

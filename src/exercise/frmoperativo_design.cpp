@@ -110,6 +110,7 @@ void AlberoEsercizi(std::vector<ControlDesign>& c) {
     ControlDesign minuendo = Etichetta(QStringLiteral("Label1"), -1, f, QStringLiteral("4"), 4752,
                                        24, 1032, 852, kArial36);
     minuendo.border = true;
+    minuendo.readingOrder = 0; // then each column: sign, subtrahend, equals, answer
     c.push_back(minuendo);
 
     for (int k = 0; k < 10; ++k) {
@@ -125,12 +126,14 @@ void AlberoEsercizi(std::vector<ControlDesign>& c) {
                                         kColonne[k].segno, 1275, 285, 300, kArial1575);
         segno.foreColour = kRosso;
         segno.visible = false;
+        segno.readingOrder = 1 + 4 * k;
         c.push_back(segno);
     }
     for (int k = 0; k < 10; ++k) {
         ControlDesign sottraendo = Etichetta(QStringLiteral("Label2"), k, f, QStringLiteral("3"),
                                              kColonne[k].riquadro, 1710, 1035, 810, kArial36);
         sottraendo.border = true;
+        sottraendo.readingOrder = 2 + 4 * k;
         c.push_back(sottraendo);
     }
     for (int k = 0; k < 10; ++k) {
@@ -145,6 +148,7 @@ void AlberoEsercizi(std::vector<ControlDesign>& c) {
                                          kColonne[k].uguale, 3315, 285, 285, kArial1575);
         uguale.foreColour = kRosso;
         uguale.visible = k == 0;
+        uguale.readingOrder = 3 + 4 * k;
         c.push_back(uguale);
     }
     for (int k = 0; k < 10; ++k) {
@@ -154,6 +158,7 @@ void AlberoEsercizi(std::vector<ControlDesign>& c) {
         risultato.border = true;
         risultato.transparent = false;
         risultato.backColour = k == 9 ? Rgb(255, 255, 255) : colour::WindowBackground;
+        risultato.readingOrder = 4 + 4 * k;
         c.push_back(risultato);
     }
 }
@@ -197,6 +202,7 @@ void Riquadri(std::vector<ControlDesign>& c) {
     ControlDesign riferimento =
         Row(QStringLiteral("lblRiferimento"), -1, ControlKind::Label, {}, 6090, 5775, 105, 105);
     riferimento.caption = QStringLiteral("Label5");
+    riferimento.accessible = false; // a mark for the layout, not something to read
     c.push_back(riferimento);
 
     const QString tastierino = QStringLiteral("fraTastierino");

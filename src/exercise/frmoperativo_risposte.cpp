@@ -76,6 +76,7 @@ void FrmOperativo::VerificaRisposta() {
         return;
     }
     lblRisultato(RigaCorrente).SetBackColor(kGiallo);
+    lblRisultato(RigaCorrente).SetAccessibleDescription(QStringLiteral("risposta sbagliata"));
     PortaAvanti(fraAiuto());
     Option3(0).SetFocus();
 }

@@ -24,6 +24,7 @@ ControlDesign Chiudi(int left, int top, int width, int height) {
     ControlDesign d = Row(QStringLiteral("Command1"), -1, ControlKind::CommandButton, {}, left, top,
                           width, height);
     d.caption = QStringLiteral("C h i u d i");
+    d.accessibleName = QStringLiteral("Chiudi");
     d.font = {QStringLiteral("Arial"), 12, false};
     d.foreColour = colour::ButtonText;
     d.backColour = kCiano;

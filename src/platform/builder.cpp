@@ -1,6 +1,7 @@
 // The one builder of window designs: it turns a FormDesign, row by row, into the window's
 // controls, in the design's order, and chains the focus order.
 
+#include "platform/accessibility.h"
 #include "platform/form.h"
 #include "platform/formwindow.h"
 #include "platform/twips.h"
@@ -36,8 +37,10 @@ void Form::Build() {
         window->setWindowIcon(ProgramIcon());
     }
 
+    InstallAccessibility();
     client_ = new QWidget(window);
     client_->setObjectName(design_.name);
+    client_->setProperty(kClientProperty, true);
     client_->setAutoFillBackground(true);
     QPalette palette = client_->palette();
     palette.setColor(QPalette::Window, ToQColor(design_.backColour));

@@ -1,5 +1,6 @@
 #include "platform/control.h"
 
+#include "platform/accessibility.h"
 #include "platform/runtimeerror.h"
 #include "platform/twips.h"
 #include "platform/widgets.h"
@@ -18,7 +19,8 @@ Control::Control(const ControlDesign& design, QObject* owner)
       fore_(design.foreColour), back_(design.backColour), visible_(design.visible),
       enabled_(design.enabled), transparent_(design.transparent), border_(design.border),
       alignment_(design.alignment), shape_(design.shape), borderWidth_(design.borderWidth),
-      dock_(design.dock), interval_(design.interval) {
+      dock_(design.dock), interval_(design.interval), accessibleName_(design.accessibleName),
+      accessible_(design.accessible), readingOrder_(design.readingOrder) {
     if (kind_ == ControlKind::Timer) {
         timer_ = new QTimer(this);
         connect(timer_, &QTimer::timeout, this, [this] {
@@ -45,7 +47,7 @@ bool Control::HasGeometry() const {
 void Control::Attach(QWidget* widget) {
     widget_ = widget;
     widget->setObjectName(index_ < 0 ? name_ : name_ + u'(' + QString::number(index_) + u')');
-    widget->setAccessibleName(caption_);
+    widget->setAccessibleName(AccessibleName());
     widget->setEnabled(enabled_);
     widget->setVisible(visible_);
     ApplyGeometry();
@@ -166,7 +168,7 @@ void Control::SetCaption(const QString& text) {
         button->setText(text);
     }
     if (widget_) {
-        widget_->setAccessibleName(text);
+        widget_->setAccessibleName(AccessibleName()); // announces the change
     }
     if (action_) {
         action_->setText(text);
@@ -270,9 +272,36 @@ bool Control::TimerRunning() const {
     return timer_ != nullptr && timer_->isActive();
 }
 
+QString Control::AccessibleName() const {
+    if (!accessibleName_.isEmpty()) {
+        return accessibleName_;
+    }
+    // One line per line of the caption, without the spaces that only pad it on the screen.
+    QString name = caption_;
+    name.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    name.replace(u'\r', u'\n');
+    QStringList lines = name.split(u'\n');
+    for (QString& line : lines) {
+        line = line.trimmed();
+    }
+    return lines.join(u'\n');
+}
+
+void Control::SetAccessibleDescription(const QString& text) {
+    if (widget_ && widget_->accessibleDescription() != text) {
+        widget_->setAccessibleDescription(text); // announces the change
+    }
+}
+
+bool Control::Presented() const {
+    return accessible_ && kind_ != ControlKind::Line && kind_ != ControlKind::Shape &&
+           kind_ != ControlKind::Timer;
+}
+
 void Control::ZOrder() {
     if (widget_) {
         widget_->raise();
+        AnnounceStacking(widget_);
     }
 }
 

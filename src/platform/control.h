@@ -83,6 +83,15 @@ public:
     int Interval() const { return interval_; }
     void SetInterval(int ms);
 
+    // What assistive technology reads: the design's name for it, or the caption with its
+    // line breaks as lines; and a description of its state ("risposta sbagliata").
+    QString AccessibleName() const;
+    void SetAccessibleDescription(const QString& text);
+    // Presented to assistive technology at all (lines, shapes and timers are not), and its
+    // place in its container's reading order (-1: after the numbered ones).
+    bool Presented() const;
+    int ReadingOrder() const { return readingOrder_; }
+
     // Brings the control to the front of its container.
     void ZOrder();
     // Moves the keyboard focus here; false when the control cannot take it (hidden, switched
@@ -150,6 +159,9 @@ private:
     int borderWidth_;
     Dock dock_;
     int interval_;
+    QString accessibleName_;
+    bool accessible_;
+    int readingOrder_;
 
     double fontScale_ = 1;
     bool batch_ = false;

@@ -63,6 +63,13 @@ struct ControlDesign {
     Dock dock = Dock::None;
     int tabIndex = -1; // focus order; only buttons take the focus
     int interval = 0;  // timers, in milliseconds
+    // For assistive technology: the name to read when the caption is not meant to be read as
+    // it is written (empty: the caption), whether the control is presented at all, and its
+    // place in the reading order of its container (-1: after the numbered ones, in design
+    // order).
+    QString accessibleName;
+    bool accessible = true;
+    int readingOrder = -1;
 };
 
 // A row with its name, kind, container and geometry; every other property at its default.

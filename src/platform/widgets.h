@@ -18,6 +18,7 @@ QColor ToQColor(colour::Value value);
 class ControlWidget final : public QWidget {
 public:
     ControlWidget(Control& control, QWidget* parent);
+    Control& Owner() const { return control_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -38,6 +39,7 @@ private:
 class ButtonWidget final : public QAbstractButton {
 public:
     ButtonWidget(Control& control, QWidget* parent);
+    Control& Owner() const { return control_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -38,6 +38,7 @@ FormDesign DisegnoFrmStampaEsercizio() {
     ControlDesign titolo =
         Row(QStringLiteral("Label5"), -1, ControlKind::Label, {}, 660, 75, 10725, 525);
     titolo.caption = QStringLiteral("E S E R C I Z I   E S E G U I T I ");
+    titolo.accessibleName = QStringLiteral("Esercizi eseguiti");
     titolo.font = {QStringLiteral("Arial"), 15.75, true};
     titolo.foreColour = Rgb(192, 0, 0);
     titolo.transparent = true;

@@ -20,6 +20,7 @@ ControlDesign Tendina(const QString& name, int left, int width, Dock dock, int t
     ControlDesign d = Row(name, -1, ControlKind::PictureBox, {}, left, 0, width, 8310);
     d.backColour = kRosa;
     d.visible = false;
+    d.accessible = false; // the opening curtain: nothing to read
     d.dock = dock;
     d.tabIndex = tabIndex;
     return d;
