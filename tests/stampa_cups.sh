@@ -85,7 +85,10 @@ cupsreject Aula
 if said="$(QT_QPA_PLATFORM=offscreen "$helper" 2>&1)"; then
     echo "una coda che rifiuta la pagina non è stata segnalata" >&2; exit 1
 fi
-grep -q "non è stata stampata" <<<"$said" || { echo "$said" >&2; exit 1; }
+expected="messaggio: La pagina non è stata stampata: la stampante «Aula» non accetta stampe in questo momento."
+grep -qxF "$expected" <<<"$said" || { echo "$said" >&2; exit 1; }
+# Italian only: nothing of the print system's own English text.
+if grep -qE "Destination|accepting|\)\." <<<"$said"; then echo "$said" >&2; exit 1; fi
 cupsaccept Aula
 
 # A stopped printer: the page waits in the queue, and the program says so.

@@ -174,7 +174,7 @@ void TestFrmOperativo::designStatesAtCreation() {
     QCOMPARE(f.optOK().BackColor(), platform::colour::Rgb(255, 192, 128));
     QVERIFY(!f.Picture11().Visible());
     for (int k = 0; k < 10; ++k) {
-        QCOMPARE(f.lblSegno(k).Caption(), u"+"_s);
+        QCOMPARE(f.lblSegno(k).Caption(), u"-"_s);
     }
 }
 

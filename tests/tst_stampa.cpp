@@ -78,6 +78,7 @@ private Q_SLOTS:
     void whatTheUserIsTold();
     void printWindowListsEveryLine();
     void printButtonPrintsTwice();
+    void heldEnterPrintsOnePage();
     void realPage();
     void noPrinterWritesAPdf();
     void noPrinterAndNoDocumentsFolder_data();
@@ -241,6 +242,28 @@ void TestStampa::printButtonPrintsTwice() {
     }
     QVERIFY(f.IsLoaded()); // the window stays open
     QVERIFY(messaggi.mostrati.isEmpty());
+}
+
+// Enter held on "STAMPA LE OPERAZIONI": its auto-repeats print nothing more. Released and
+// pressed again, it prints again.
+void TestStampa::heldEnterPrintsOnePage() {
+    FinestraDiStampa w;
+    auto& [s, stampanti, messaggi, f] = w;
+    f.Show();
+    QVERIFY(QTest::qWaitForWindowActive(f.Window()));
+    QWidget* stampa = f.Ctl(u"cmdStampaS").Widget();
+    stampa->setFocus();
+    QVERIFY(stampa->hasFocus());
+    const QString invio = u"\r"_s;
+    QTest::simulateEvent(stampa, true, Qt::Key_Return, Qt::NoModifier, invio, false);
+    for (int i = 0; i < 12; ++i) { // the auto-repeat of a held key: release and press again
+        QTest::simulateEvent(stampa, false, Qt::Key_Return, Qt::NoModifier, invio, true);
+        QTest::simulateEvent(stampa, true, Qt::Key_Return, Qt::NoModifier, invio, true);
+    }
+    QTest::simulateEvent(stampa, false, Qt::Key_Return, Qt::NoModifier, invio, false);
+    QCOMPARE(stampanti.documenti.size(), std::size_t(1));
+    QTest::keyClick(stampa, Qt::Key_Return);
+    QCOMPARE(stampanti.documenti.size(), std::size_t(2));
 }
 
 // Qt's own page: every text where the table of places puts it.

@@ -122,7 +122,7 @@ void AlberoEsercizi(std::vector<ControlDesign>& c) {
         c.push_back(linea);
     }
     for (int k = 0; k < 10; ++k) {
-        ControlDesign segno = Etichetta(QStringLiteral("lblSegno"), k, f, QStringLiteral("+"),
+        ControlDesign segno = Etichetta(QStringLiteral("lblSegno"), k, f, QStringLiteral("-"),
                                         kColonne[k].segno, 1275, 285, 300, kArial1575);
         segno.foreColour = kRosso;
         segno.visible = false;

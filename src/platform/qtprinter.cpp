@@ -34,6 +34,29 @@ QString FallbackPdf() {
     return {};
 }
 
+// Why the print system refused a page, in words for the teacher (the print system's own text
+// is English and technical).
+QString ReasonForRefusal(ipp_status_t status) {
+    switch (status) {
+    case IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS:
+        return QStringLiteral("non accetta stampe in questo momento");
+    case IPP_STATUS_ERROR_NOT_FOUND:
+        return QStringLiteral("non esiste pi\u00f9");
+    case IPP_STATUS_ERROR_FORBIDDEN:
+    case IPP_STATUS_ERROR_NOT_AUTHORIZED:
+    case IPP_STATUS_ERROR_NOT_AUTHENTICATED:
+        return QStringLiteral("non permette a questo utente di stampare");
+    case IPP_STATUS_ERROR_DOCUMENT_FORMAT_NOT_SUPPORTED:
+        return QStringLiteral("non sa stampare questo tipo di pagina");
+    case IPP_STATUS_ERROR_SERVICE_UNAVAILABLE:
+    case IPP_STATUS_ERROR_INTERNAL:
+    case IPP_STATUS_ERROR_DEVICE:
+        return QStringLiteral("non risponde: il servizio di stampa non \u00e8 raggiungibile");
+    default:
+        return QStringLiteral("ha rifiutato la pagina");
+    }
+}
+
 // Hands a finished page to a print queue, and tells whether the queue took it.
 PrintOutcome SendToQueue(const QString& queue, const QString& file) {
     PrintOutcome outcome;
@@ -42,9 +65,8 @@ PrintOutcome SendToQueue(const QString& queue, const QString& file) {
                                   "Esercizi di sottrazione", 0, nullptr);
     if (job == 0) {
         outcome.kind = PrintOutcome::Kind::Failed;
-        outcome.detail =
-            QStringLiteral("la stampante \u00ab%1\u00bb non ha accettato la pagina (%2)")
-                .arg(queue, QString::fromLocal8Bit(cupsLastErrorString()));
+        outcome.detail = QStringLiteral("la stampante \u00ab%1\u00bb %2")
+                             .arg(queue, ReasonForRefusal(cupsLastError()));
         return outcome;
     }
     cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
