@@ -56,6 +56,8 @@ private Q_SLOTS:
     void tableCaptions_data();
     void tableCaptions();
     void focusAfterChoiceRipristinaAndActivation();
+    void activationOnlyFromTheProgramsOwnWindows();
+    void vaiRestoresAMinimisedExerciseScreen();
     void vaiBeforeAnyChoiceAndTwice();
     void reopeningContinuesTheMinuends();
     void closing_data();
@@ -193,6 +195,46 @@ void TestInizio::focusAfterChoiceRipristinaAndActivation() {
     f.Window()->activateWindow(); // what the desktop does when the other window closes
     QVERIFY(QTest::qWaitForWindowActive(f.Window()));
     QTRY_COMPARE(Fuoco(f), u"Option1(0)"_s);
+}
+
+// Coming back from another program keeps the focus where the child put it; coming back from
+// a window of the program puts it on "10".
+void TestInizio::activationOnlyFromTheProgramsOwnWindows() {
+    Programma p;
+    p.Avvia();
+    FrmInizio& f = p.frmInizio;
+    QVERIFY(QTest::qWaitForWindowActive(f.Window()));
+    QTRY_COMPARE(Fuoco(f), u"Option1(0)"_s);
+    QVERIFY(f.Option2(0).SetFocus());       // reached "Vai" by scanning
+    QApplication::setActiveWindow(nullptr); // another program takes the keyboard
+    QTRY_VERIFY(!f.Window()->isActiveWindow());
+    f.Window()->activateWindow(); // and the user comes back
+    QVERIFY(QTest::qWaitForWindowActive(f.Window()));
+    QCOMPARE(Fuoco(f), u"Option2(0)"_s);
+
+    f.EseguiComando(0); // the exercise screen, then back from it
+    QVERIFY(QTest::qWaitForWindowActive(p.frmOperativo.Window()));
+    f.Window()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.Window()));
+    QTRY_COMPARE(Fuoco(f), u"Option1(0)"_s);
+}
+
+// "Vai" with the exercise screen minimised shows it again, maximised and active.
+void TestInizio::vaiRestoresAMinimisedExerciseScreen() {
+    Programma p;
+    p.Avvia();
+    QVERIFY(QTest::qWaitForWindowActive(p.frmInizio.Window()));
+    p.frmInizio.EseguiComando(0);
+    QMainWindow* esercizi = p.frmOperativo.Window();
+    QVERIFY(QTest::qWaitForWindowActive(esercizi));
+    esercizi->showMinimized();
+    QTRY_VERIFY(esercizi->isMinimized());
+    p.frmInizio.Window()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(p.frmInizio.Window()));
+    p.frmInizio.EseguiComando(0);
+    QVERIFY(!esercizi->isMinimized());
+    QVERIFY(esercizi->isMaximized());
+    QVERIFY(QTest::qWaitForWindowActive(esercizi));
 }
 
 void TestInizio::vaiBeforeAnyChoiceAndTwice() {

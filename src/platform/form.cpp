@@ -3,6 +3,7 @@
 #include "platform/formwindow.h"
 #include "platform/twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -27,10 +28,27 @@ const QIcon& Form::ProgramIcon() {
 FormWindow::FormWindow(Form& form) : form_(form) {
 }
 
+// The window's activation step runs when it is first shown and when it becomes active coming
+// from another window of this program (a closed window, a message); not when the user comes
+// back to it from another program, or restores it, which would move a focus the child had
+// placed.
 bool FormWindow::event(QEvent* event) {
     const bool handled = QMainWindow::event(event);
-    if (event->type() == QEvent::WindowActivate && !detached) {
-        form_.Activated();
+    if (event->type() == QEvent::WindowDeactivate) {
+        // Qt names the window that takes over before the old one hears of it: none means
+        // another program (or no window at all).
+        leftForAnotherProgram_ = QApplication::activeWindow() == nullptr;
+    } else if (event->type() == QEvent::WindowActivate && !detached) {
+        const bool back = leftForAnotherProgram_;
+        // Coming back through another of our windows is no longer coming back to this one.
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* other = dynamic_cast<FormWindow*>(w)) {
+                other->leftForAnotherProgram_ = false;
+            }
+        }
+        if (!back) {
+            form_.Activated();
+        }
     }
     return handled;
 }
@@ -122,6 +140,14 @@ void Form::Show(ShowMode mode) {
         return;
     }
     if (window->isVisible()) {
+        // Brought to the front: shown again if minimised, as its design opens it.
+        if (window->isMinimized()) {
+            if (design_.maximised) {
+                window->showMaximized();
+            } else {
+                window->showNormal();
+            }
+        }
         window->raise();
         window->activateWindow();
     } else {

@@ -21,6 +21,7 @@ protected:
 
 private:
     Form& form_;
+    bool leftForAnotherProgram_ = false; // deactivated with no window of ours taking over
 };
 
 } // namespace platform
