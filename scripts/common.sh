@@ -14,11 +14,13 @@ BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev libcups
 # What CPack needs to build the package and find the libraries the program links
 # (dpkg-shlibdeps, file).
 PACKAGE_PACKAGES=(dpkg-dev file)
-# The tests besides: a private print server and pdftotext to read the pages back; the
+# The tests besides: a private print server and pdftotext to read the pages back, with CUPS's
+# own PostScript driver (cups, cups-ppdc, cups-filters) and Ghostscript to read its output; the
 # package's checks (desktop-file-validate, appstreamcli); a virtual display with a window
 # manager and an accessibility bus for the tests of the real program, and the tools that send
 # it real keys and switch layouts and the desktop's keyboard aids.
 TEST_PACKAGES=("${PACKAGE_PACKAGES[@]}" cups-daemon cups-client poppler-utils
+               cups cups-ppdc cups-filters ghostscript
                desktop-file-utils appstream xvfb dbus-x11 at-spi2-core python3-pyatspi openbox
                wmctrl xdotool x11-xkb-utils xkbset x11-xserver-utils)
 

@@ -7,7 +7,7 @@ set -euo pipefail
 
 helper="$1"
 out_copy="${2:-}"
-for tool in cupsd lpadmin lpstat pdftotext; do
+for tool in cupsd lpadmin lpstat pdftotext ppdc gs python3; do
     command -v "$tool" >/dev/null || { echo "manca $tool" >&2; exit 1; }
 done
 
@@ -99,4 +99,34 @@ fi
 grep -q "aspetta in coda" <<<"$said" || { echo "$said" >&2; exit 1; }
 lpstat -o Aula | grep -q Aula || { echo "la pagina non è in coda" >&2; exit 1; }
 
-echo "3 passed, 0 failed"
+# A queue with a driver, CUPS's Generic PostScript Printer (its PPD says the printable area
+# starts 12 pt inside the sheet, on Letter and on A4): the page is laid out on the queue's
+# paper from the printable area's corner and printed unscaled. The driver's PostScript is read
+# back at 1440 dpi (one unit a twip) with Ghostscript; its PostScript is written at 720 dpi, so
+# places are checked to 2 twips.
+ppdc -d "$work/ppd" /usr/share/cups/drv/sample.drv
+for size in Letter A4; do
+    out="$work/out/laser-$size.ps"
+    for _ in $(seq 50); do
+        lpadmin -p "Laser$size" -E -v "file://$out" -P "$work/ppd/generic.ppd" \
+            -o "PageSize=$size" 2>/dev/null || true
+        lpstat -v "Laser$size" >/dev/null 2>&1 && break
+        sleep 0.2
+    done
+    lpoptions -d "Laser$size" >/dev/null
+    paper="$(QT_QPA_PLATFORM=offscreen "$helper" --carta)"
+    echo "carta della coda Laser$size: $paper"
+    QT_QPA_PLATFORM=offscreen "$helper"
+    for _ in $(seq 300); do
+        lpstat -W completed -o "Laser$size" 2>/dev/null | grep -q . && break
+        sleep 0.1
+    done
+    [ -s "$out" ] || { echo "il driver non ha prodotto la pagina ($size)" >&2; cat "$work/log/error_log" >&2; exit 1; }
+    gs -q -dNOPAUSE -dBATCH -r1440 -sDEVICE=txtwrite -dTextFormat=0 -sOutputFile="$work/testo-$size.xml" "$out"
+    source="$(ls -t "$work"/spool/d*-001 | head -n 1)"
+    gs -q -dNOPAUSE -dBATCH -r1440 -sDEVICE=txtwrite -dTextFormat=0 -sOutputFile="$work/sorgente-$size.xml" "$source"
+    python3 "$(dirname "$0")/posti_stampa.py" "$size" "$paper" "$out" "$work/testo-$size.xml" \
+        "$work/sorgente-$size.xml" || exit 1
+done
+
+echo "5 passed, 0 failed"

@@ -6,8 +6,12 @@
 #include "print/stampaesercizi.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
+#include <QPrinter>
 #include <QPrinterInfo>
 #include <cstdio>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 class Messaggi final : public platform::MessageBox {
@@ -20,12 +24,51 @@ public:
 };
 } // namespace
 
+// The default queue's paper as the program finds it: "media width height left top", in
+// twips.
+int Carta(const QString& coda) {
+    const auto carta = platform::QueuePaperOf(coda);
+    if (!carta) {
+        std::printf("nessuna\n");
+        return 1;
+    }
+    std::printf("%s %.1f %.1f %.1f %.1f\n", qPrintable(carta->media), carta->size.width() * 20,
+                carta->size.height() * 20, carta->printableOrigin.x() * 20,
+                carta->printableOrigin.y() * 20);
+    return 0;
+}
+
+// The ascent, in twips, of the page's fonts as they are drawn: the heading's (18 pt) and the
+// lines' (12 pt bold). A text's top-left corner is its place; its baseline is this far below.
+int Ascese() {
+    QPrinter stampante(QPrinter::HighResolution);
+    const QString nome = platform::QtPrinter::SystemFontNames().contains(u"Courier New")
+                             ? QStringLiteral("Courier New")
+                             : QStringLiteral("Courier");
+    QFont intestazione(nome);
+    intestazione.setPointSizeF(18);
+    QFont righe(nome);
+    righe.setPointSizeF(12);
+    righe.setBold(true);
+    const double perTwip = stampante.resolution() / 1440.0;
+    std::printf("%.1f %.1f\n", QFontMetricsF(intestazione, &stampante).ascent() / perTwip,
+                QFontMetricsF(righe, &stampante).ascent() / perTwip);
+    return 0;
+}
+
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    const QStringList argomenti = app.arguments();
+    if (argomenti.contains(u"--ascese")) {
+        return Ascese();
+    }
     const QPrinterInfo predefinita = QPrinterInfo::defaultPrinter();
     if (predefinita.isNull()) {
         std::fprintf(stderr, "nessuna stampante predefinita\n");
         return 2;
+    }
+    if (argomenti.contains(u"--carta")) {
+        return Carta(predefinita.printerName());
     }
     std::printf("stampante: %s\n", qPrintable(predefinita.printerName()));
     StatoCondiviso stato;

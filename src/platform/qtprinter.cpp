@@ -57,12 +57,68 @@ QString ReasonForRefusal(ipp_status_t status) {
     }
 }
 
-// Hands a finished page to a print queue, and tells whether the queue took it.
-PrintOutcome SendToQueue(const QString& queue, const QString& file) {
+// Hundredths of a millimetre, as the print system gives sizes, in points.
+double HundredthsOfMmToPoints(int v) {
+    return v / 2540.0 * 72.0;
+}
+
+} // namespace
+
+// The paper the queue prints on by default and where its printable area starts, from the
+// queue's driver (PPD) or the printer's own IPP attributes.
+std::optional<QueuePaper> QueuePaperOf(const QString& queue) {
+    const QByteArray name = queue.toLocal8Bit();
+    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
+    if (dest == nullptr) {
+        return std::nullopt;
+    }
+    std::optional<QueuePaper> paper;
+    if (cups_dinfo_t* info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest)) {
+        // The paper chosen for the queue (by the administrator or in the user's own printer
+        // settings), otherwise the driver's default.
+        const char* chosen = cupsGetOption("media", dest->num_options, dest->options);
+        if (chosen == nullptr) {
+            chosen = cupsGetOption("PageSize", dest->num_options, dest->options);
+        }
+        if (chosen == nullptr) {
+            if (ipp_attribute_t* media =
+                    cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest, info, "media")) {
+                chosen = ippGetString(media, 0, nullptr);
+            }
+        }
+        cups_size_t size{};
+        const bool found = (chosen != nullptr && cupsGetDestMediaByName(CUPS_HTTP_DEFAULT, dest,
+                                                                        info, chosen, 0, &size)) ||
+                           cupsGetDestMediaDefault(CUPS_HTTP_DEFAULT, dest, info, 0, &size);
+        if (found && size.width > 0 && size.length > 0) {
+            paper = QueuePaper{
+                QString::fromUtf8(size.media),
+                QSizeF(HundredthsOfMmToPoints(size.width), HundredthsOfMmToPoints(size.length)),
+                QPointF(HundredthsOfMmToPoints(size.left), HundredthsOfMmToPoints(size.top))};
+        }
+        cupsFreeDestInfo(info);
+    }
+    cupsFreeDests(1, dest);
+    return paper;
+}
+
+namespace {
+
+// Hands a finished page to a print queue, and tells whether the queue took it. The page is
+// already laid out on the queue's paper: the queue must print it as it is, not fit it.
+PrintOutcome SendToQueue(const QString& queue, const QString& file, const QString& media) {
     PrintOutcome outcome;
     const QByteArray name = queue.toLocal8Bit();
+    cups_option_t* options = nullptr;
+    int count = 0;
+    count = cupsAddOption("print-scaling", "none", count, &options);
+    count = cupsAddOption("fit-to-page", "false", count, &options);
+    if (!media.isEmpty()) {
+        count = cupsAddOption("media", media.toUtf8().constData(), count, &options);
+    }
     const int job = cupsPrintFile(name.constData(), QFile::encodeName(file).constData(),
-                                  "Esercizi di sottrazione", 0, nullptr);
+                                  "Esercizi di sottrazione", count, options);
+    cupsFreeOptions(count, options);
     if (job == 0) {
         outcome.kind = PrintOutcome::Kind::Failed;
         outcome.detail = QStringLiteral("la stampante \u00ab%1\u00bb %2")
@@ -145,7 +201,16 @@ bool QtPrinter::Begin() {
         } else if (spool_.isValid()) {
             queue_ = printer.printerName();
             file = spool_.filePath(QStringLiteral("pagina.pdf"));
-            printer_->setPageSize(printer.defaultPageSize());
+            if (const auto paper = QueuePaperOf(queue_)) {
+                // The whole sheet, with positions measured from the printable area's corner.
+                media_ = paper->media;
+                printer_->setFullPage(true);
+                printer_->setPageSize(QPageSize(paper->size, QPageSize::Point));
+                printer_->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+                origin_ = paper->printableOrigin;
+            } else {
+                printer_->setPageSize(printer.defaultPageSize());
+            }
         }
     }
     printer_->setOutputFormat(QPrinter::PdfFormat);
@@ -165,7 +230,8 @@ void QtPrinter::Print(const QString& text) {
     }
     painter_->setFont(font_);
     const double dpi = printer_->resolution();
-    const QPointF at(x_ / kTwipsPerInch * dpi, y_ / kTwipsPerInch * dpi);
+    const QPointF at((x_ / kTwipsPerInch + origin_.x() / 72.0) * dpi,
+                     (y_ / kTwipsPerInch + origin_.y() / 72.0) * dpi);
     // The position is the text's top-left corner.
     painter_->drawText(QRectF(at, QSizeF(1e6, 1e6)), Qt::AlignLeft | Qt::AlignTop, text);
 }
@@ -189,7 +255,7 @@ PrintOutcome QtPrinter::EndDoc() {
         outcome.file = pdfFile_;
         return outcome;
     }
-    return SendToQueue(queue_, pdfFile_);
+    return SendToQueue(queue_, pdfFile_, media_);
 }
 
 std::unique_ptr<Printer> QtPrinterProvider::DefaultPrinter() {

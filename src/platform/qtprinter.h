@@ -3,14 +3,26 @@
 #include "platform/printer.h"
 
 #include <QFont>
+#include <QPointF>
+#include <QSizeF>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
+#include <optional>
 
 class QPainter;
 class QPrinter;
 
 namespace platform {
+
+// A queue's default paper: its name for the print system, its size in points, and the
+// top-left corner of its printable area in points from the sheet's corner.
+struct QueuePaper {
+    QString media;
+    QSizeF size;
+    QPointF printableOrigin;
+};
+std::optional<QueuePaper> QueuePaperOf(const QString& queue);
 
 // The system's default printer (CUPS on Linux): QPrinter draws the page as a PDF, which is
 // then handed to the printer's queue, so that a queue refusing it is known. With no printer
@@ -40,7 +52,9 @@ private:
 
     QStringList fonts_;
     QString pdfFile_;
-    QString queue_; // the printer the page is handed to, if any
+    QString queue_;  // the printer the page is handed to, if any
+    QString media_;  // and the paper it is laid out on
+    QPointF origin_; // the printable area's corner on the sheet, in points
     QTemporaryDir spool_;
     bool toFallbackPdf_ = false;
     QFont font_;
