@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMainWindow>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -405,6 +406,14 @@ void TestInizio::authorWindowFromEitherMenu() {
             visti << a.Ctl(u"Label1").Caption() + u'|' + a.Ctl(u"Label2").Caption() + u'|' +
                          a.Ctl(u"Label3").Caption() + u'|' + a.Ctl(u"Label4").Caption();
             QVERIFY(a.Window()->isModal());
+            // At its design size, which the user cannot change, in the screen's centre.
+            QCOMPARE(a.Window()->minimumSize(), a.Window()->maximumSize());
+            QCOMPARE(a.ScaleWidth(), 6975.0);
+            const QPoint centro = a.Window()->screen()->availableGeometry().center();
+            QVERIFY2((a.Window()->frameGeometry().center() - centro).manhattanLength() <= 1,
+                     qPrintable(QStringLiteral("%1,%2")
+                                    .arg(a.Window()->frameGeometry().center().x())
+                                    .arg(a.Window()->frameGeometry().center().y())));
             QTest::mouseClick(a.Ctl(u"Command1").Widget(), Qt::LeftButton);
         });
     };

@@ -40,6 +40,7 @@ FormDesign Finestra(const QString& name, const QString& caption, int width, int 
     f.scaleWidth = width;
     f.scaleHeight = height;
     f.font = {QStringLiteral("MS Sans Serif"), 8.25, false};
+    f.fixedSize = true; // nothing in it follows a resize
     return f;
 }
 

@@ -84,6 +84,7 @@ struct FormDesign {
     int scaleWidth = 0; // client area in the design, twips
     int scaleHeight = 0;
     bool maximised = false; // otherwise the design size, centred on the screen
+    bool fixedSize = false; // the user cannot resize it
     bool icon = false;      // shows the program's icon
     FontSpec font;
     std::vector<ControlDesign> controls; // in the window's fixed enumeration order

@@ -10,6 +10,7 @@
 #include <QIcon>
 #include <QMenuBar>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 
 namespace platform {
@@ -34,6 +35,22 @@ FormWindow::FormWindow(Form& form) : form_(form) {
 // placed.
 bool FormWindow::event(QEvent* event) {
     const bool handled = QMainWindow::event(event);
+    if (centreWhenFramed && (event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
+        windowState() == Qt::WindowNoState && windowHandle() != nullptr &&
+        !windowHandle()->frameMargins().isNull() && screen() != nullptr &&
+        frameGeometry().width() < screen()->availableGeometry().width()) {
+        centreWhenFramed = false;
+        CentreOnScreen();
+    }
+    if (event->type() == QEvent::WindowStateChange) {
+        const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+        if (change->oldState().testFlag(Qt::WindowMaximized) &&
+            windowState() == Qt::WindowNoState) {
+            // Restored from maximised: back in the middle of the screen, wherever the window
+            // manager puts it.
+            centreWhenFramed = true;
+        }
+    }
     if (event->type() == QEvent::WindowDeactivate) {
         // Qt names the window that takes over before the old one hears of it: none means
         // another program (or no window at all).
@@ -51,6 +68,19 @@ bool FormWindow::event(QEvent* event) {
         }
     }
     return handled;
+}
+
+// The window's frame (its geometry with the window manager's border and title, once known) in
+// the middle of the screen's available area.
+void FormWindow::CentreOnScreen() {
+    const QScreen* screen =
+        this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {
@@ -155,13 +185,17 @@ void Form::Show(ShowMode mode) {
             window->setWindowModality(Qt::ApplicationModal);
         }
         if (design_.maximised) {
+            // Restored by the user, it comes back at its design size in the screen's centre.
+            window->CentreOnScreen();
             window->showMaximized();
         } else {
-            if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-                QRect frame = window->frameGeometry();
-                frame.moveCenter(screen->availableGeometry().center());
-                window->move(frame.topLeft());
+            // At its design size, centred frame and all: centred now and again once the
+            // window manager has framed it.
+            if (design_.fixedSize) {
+                window->setFixedSize(window->size());
             }
+            window->CentreOnScreen();
+            window->centreWhenFramed = true;
             window->show();
         }
         // As on the desktop the program was written for, a window opens with the focus on the

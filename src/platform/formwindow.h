@@ -12,7 +12,10 @@ public:
     explicit FormWindow(Form& form);
 
     bool closingByProgram = false;
-    bool detached = false; // unloaded, waiting to be deleted
+    bool detached = false;         // unloaded, waiting to be deleted
+    bool centreWhenFramed = false; // centre again once the window manager's frame is known
+
+    void CentreOnScreen();
 
 protected:
     bool event(QEvent* event) override;
