@@ -5,6 +5,8 @@
 #include "platform/widgets.h"
 
 #include <QAction>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QMainWindow>
 #include <QMouseEvent>
 #include <QTest>
@@ -84,6 +86,8 @@ private Q_SLOTS:
     void closeBoxUnloads();
     void fontsShrinkOnlyBelowTheDesignSize();
     void colours();
+    void designFacesAsInstalled_data();
+    void designFacesAsInstalled();
 };
 
 void TestPlatform::geometryInTwips_data() {
@@ -284,6 +288,30 @@ void TestPlatform::colours() {
     QCOMPARE(ToQColor(colour::Rgb(255, 224, 192)), QColor(255, 224, 192));
     QCOMPARE(colour::Rgb(255, 192, 128), 0x80C0FFU);
     QCOMPARE(ToQColor(colour::WindowBackground), QApplication::palette().color(QPalette::Base));
+}
+
+// The design's faces are drawn with their installed stand-ins, not with fontconfig's nearest
+// guess ("MS Sans Serif" would be DejaVu Sans, wider than the Arial beside it).
+void TestPlatform::designFacesAsInstalled_data() {
+    QTest::addColumn<QString>("design");
+    QTest::addColumn<QString>("installed");
+    QTest::newRow("Arial") << u"Arial"_s << u"Liberation Sans"_s;
+    QTest::newRow("MS Sans Serif, as Arial") << u"MS Sans Serif"_s << u"Liberation Sans"_s;
+    QTest::newRow("Courier New") << u"Courier New"_s << u"Liberation Mono"_s;
+    QTest::newRow("Courier: left to the font configuration") << u"Courier"_s << u"Courier"_s;
+    QTest::newRow("a face of the system's own") << u"DejaVu Sans"_s << u"DejaVu Sans"_s;
+}
+
+void TestPlatform::designFacesAsInstalled() {
+    QFETCH(QString, design);
+    QFETCH(QString, installed);
+    if (!QFontDatabase::families().contains(u"Liberation Sans"_s)) {
+        QSKIP("fonts-liberation is not installed");
+    }
+    QCOMPARE(InstalledFace(design), installed);
+    if (installed.startsWith(u"Liberation"_s)) {
+        QCOMPARE(QFontInfo(QFont(InstalledFace(design))).family(), installed);
+    }
 }
 
 QTEST_MAIN(TestPlatform)

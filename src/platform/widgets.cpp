@@ -4,6 +4,8 @@
 #include "platform/twips.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -29,10 +31,33 @@ QColor ToQColor(colour::Value value) {
                   static_cast<int>((value >> 16) & 0xFF));
 }
 
+// The faces the designs name, as this system has them: the installed metric-compatible stand-ins
+// (fonts-liberation), looked up once. A face without one keeps its name, and fontconfig finds
+// the nearest; "Courier" is left to fontconfig too, as the printed page's font rule finds it.
+const QString& InstalledFace(const QString& design) {
+    static const QHash<QString, QString> faces = [] {
+        QHash<QString, QString> map;
+        const QStringList families = QFontDatabase::families();
+        const std::pair<const char*, const char*> standIns[] = {
+            {"Arial", "Liberation Sans"},
+            {"MS Sans Serif", "Liberation Sans"},
+            {"Courier New", "Liberation Mono"},
+        };
+        for (const auto& [face, standIn] : standIns) {
+            if (families.contains(QLatin1String(standIn))) {
+                map.insert(QLatin1String(face), QLatin1String(standIn));
+            }
+        }
+        return map;
+    }();
+    const auto it = faces.constFind(design);
+    return it != faces.cend() ? *it : design;
+}
+
 namespace {
 
 QFont ToQFont(const FontSpec& design, double scale) {
-    QFont font(design.name);
+    QFont font(InstalledFace(design.name));
     if (design.points > 0) {
         font.setPointSizeF(design.points * scale);
     }

@@ -12,6 +12,9 @@ class Control;
 
 // The Qt colour for a design colour value; system colours come from the palette.
 QColor ToQColor(colour::Value value);
+// The installed face that stands in for a face a design names ("Arial", "MS Sans Serif",
+// "Courier New"), or the name itself.
+const QString& InstalledFace(const QString& design);
 
 // Draws the windowless control kinds and the containers: labels, frames, picture boxes,
 // shapes, lines and images.
