@@ -17,6 +17,7 @@ if [ "${TABELLA_SANITIZE:-1}" != 0 ]; then
     cmake --build "$ASAN" --parallel 2
     # The package and the assistive-tool checks are about files and the desktop, not memory.
     (cd "$ASAN" && ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
+        LSAN_OPTIONS="suppressions=$TOP/tests/lsan.supp" \
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         ctest --output-on-failure --parallel 2 -E "accessibilita|pacchetto" "$@")
 fi

@@ -34,8 +34,11 @@ FormWindow::FormWindow(Form& form) : form_(form) {
 // back to it from another program, or restores it, which would move a focus the child had
 // placed.
 bool FormWindow::event(QEvent* event) {
+    if (event->type() == QEvent::DeferredDelete) {
+        return QMainWindow::event(event); // the window is gone after it
+    }
     const bool handled = QMainWindow::event(event);
-    if (centreWhenFramed && (event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
+    if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && centreWhenFramed &&
         windowState() == Qt::WindowNoState && windowHandle() != nullptr &&
         !windowHandle()->frameMargins().isNull() && screen() != nullptr &&
         frameGeometry().width() < screen()->availableGeometry().width()) {
