@@ -80,7 +80,7 @@ int main(int argc, char* argv[]) {
             QString::number(minuendo - sottraendo) + QStringLiteral("  ");
     }
     stato.NumeroEsercizio = 30;
-    platform::QtPrinterProvider stampanti;
+    platform::QtPrinterProvider stampanti(stampa::kNomeLavoro);
     Messaggi messaggi;
     stampa::StampaEsercizi(stato, *stampanti.DefaultPrinter(), messaggi);
     return messaggi.mostrati == 0 ? 0 : 1;

@@ -72,7 +72,8 @@ void TestOstile::noFonts() {
     QVERIFY2(!font.contains(u"Courier"_s) && !font.contains(u"Courier New"_s),
              qPrintable(font.join(u", ")));
     p.stato.Esercizi[0] = regole::PrefissoEsercizio(10, 1) + u"9  "_s;
-    platform::QtPrinter stampante(QDir::temp().filePath(u"tabella-senzafont.pdf"_s));
+    platform::QtPrinter stampante(stampa::kNomeLavoro,
+                                  QDir::temp().filePath(u"tabella-senzafont.pdf"_s));
     MessaggiFinti messaggi;
     stampa::StampaEsercizi(p.stato, stampante, messaggi);
     QCOMPARE(messaggi.mostrati,

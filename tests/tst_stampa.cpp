@@ -170,23 +170,39 @@ void TestStampa::placesOfTheLines() {
 
 void TestStampa::whatTheUserIsTold_data() {
     QTest::addColumn<int>("tipo");
+    QTest::addColumn<int>("motivo");
     QTest::addColumn<QString>("messaggio"); // a part of it
-    QTest::newRow("printed: nothing to say") << int(PrintOutcome::Kind::Printed) << QString();
+    using K = PrintOutcome::Kind;
+    using R = PrintOutcome::Reason;
+    QTest::newRow("printed: nothing to say") << int(K::Printed) << int(R::None) << QString();
     QTest::newRow("no printer: where the PDF is")
-        << int(PrintOutcome::Kind::SavedPdf) << u"/home/maestra/Documenti/pagina.pdf"_s;
-    QTest::newRow("the printer refused")
-        << int(PrintOutcome::Kind::Failed) << u"La pagina non \u00e8 stata stampata"_s;
+        << int(K::SavedPdf) << int(R::None) << u"/home/maestra/Documenti/pagina.pdf"_s;
+    QTest::newRow("printer stopped: the page waits")
+        << int(K::Waiting) << int(R::None) << u"aspetta in coda"_s;
+    QTest::newRow("queue not accepting")
+        << int(K::Failed) << int(R::NotAccepting)
+        << u"La pagina non \u00e8 stata stampata: la stampante \u00abAula\u00bb non accetta "
+           u"stampe in questo momento.\n"_s;
+    QTest::newRow("print server gone")
+        << int(K::Failed) << int(R::Unreachable)
+        << u"\u00abAula\u00bb non risponde: il servizio di stampa non \u00e8 raggiungibile."_s;
+    QTest::newRow("any other refusal")
+        << int(K::Failed) << int(R::Refused) << u"\u00abAula\u00bb ha rifiutato la pagina."_s;
+    QTest::newRow("nowhere to write the PDF")
+        << int(K::Failed) << int(R::NoFolder)
+        << u"non \u00e8 stata stampata: non c'\u00e8 una cartella in cui scriverla."_s;
 }
 
 void TestStampa::whatTheUserIsTold() {
     QFETCH(int, tipo);
+    QFETCH(int, motivo);
     QFETCH(QString, messaggio);
     StatoCondiviso s;
     TrentaEsercizi(s);
     const auto prima = s.Esercizi;
     StampanteFinta stampante({u"Courier New"_s});
     stampante.esito = {PrintOutcome::Kind(tipo), u"/home/maestra/Documenti/pagina.pdf"_s,
-                       u"coda ferma"_s};
+                       PrintOutcome::Reason(motivo), u"Aula"_s};
     MessaggiFinti messaggi;
     stampa::StampaEsercizi(s, stampante, messaggi);
     if (messaggio.isEmpty()) {
@@ -272,7 +288,7 @@ void TestStampa::realPage() {
     const QString pdf = dir.filePath(u"pagina.pdf"_s);
     StatoCondiviso s;
     TrentaEsercizi(s);
-    platform::QtPrinter stampante(pdf);
+    platform::QtPrinter stampante(stampa::kNomeLavoro, pdf);
     QVERIFY(stampante.FontCount() > 0);
     MessaggiFinti messaggi;
     stampa::StampaEsercizi(s, stampante, messaggi);
@@ -336,7 +352,7 @@ void TestStampa::noPrinterWritesAPdf() {
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(casa.filePath(u".config"_s)));
     StatoCondiviso s;
     TrentaEsercizi(s);
-    platform::QtPrinterProvider stampanti;
+    platform::QtPrinterProvider stampanti(stampa::kNomeLavoro);
     MessaggiFinti messaggi;
     FrmStampaEsercizio f(s, stampanti, messaggi);
     f.Show();
@@ -374,7 +390,7 @@ void TestStampa::noPrinterAndNoDocumentsFolder() {
     StatoCondiviso s;
     TrentaEsercizi(s);
     const auto prima = s.Esercizi;
-    platform::QtPrinter stampante;
+    platform::QtPrinter stampante(stampa::kNomeLavoro);
     MessaggiFinti messaggi;
     stampa::StampaEsercizi(s, stampante, messaggi);
     if (tmpPrima.isNull()) {

@@ -67,10 +67,10 @@ void Control::Attach(QAction* action) {
 
 void Control::Move(double left, double top, double width, double height) {
     if (!HasGeometry()) {
-        throw RuntimeError("il controllo non ha posizione");
+        throw RuntimeError("the control has no position");
     }
     if (width < 0 || height < 0) {
-        throw RuntimeError("dimensione negativa"); // a size below zero is refused
+        throw RuntimeError("negative size"); // a size below zero is refused
     }
     left_ = left;
     top_ = top;

@@ -9,7 +9,7 @@
 
 namespace platform {
 
-// What became of a document when it was ended.
+// What became of a document when it was ended. The program words it for the user.
 struct PrintOutcome {
     enum class Kind {
         Printed,  // handed to the printer
@@ -17,9 +17,22 @@ struct PrintOutcome {
         SavedPdf, // no printer: the same page was written as a PDF file
         Failed,   // the printer or the file refused it
     };
+    // Why it failed.
+    enum class Reason {
+        None,
+        NoFolder,           // no printer, and no folder to write the PDF in
+        NotWritten,         // the PDF could not be written
+        NotAccepting,       // the queue does not accept jobs now
+        NotFound,           // the queue is gone
+        Forbidden,          // the queue does not let this user print
+        FormatNotSupported, // the queue cannot print a PDF page
+        Unreachable,        // the print server does not answer
+        Refused,            // any other refusal
+    };
     Kind kind = Kind::Printed;
-    QString file;   // the PDF, when one was written
-    QString detail; // what went wrong, when something did
+    QString file; // the PDF, when one was written
+    Reason reason = Reason::None;
+    QString queue; // the printer concerned, if any
 };
 
 class Printer {

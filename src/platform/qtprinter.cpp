@@ -21,10 +21,10 @@ constexpr double kTwipsPerInch = 1440.0;
 
 // Where a page goes when there is no printer: a new file in the documents folder (or the home
 // folder when that cannot be made), named with the date and time.
-QString FallbackPdf() {
+QString FallbackPdf(const QString& jobName) {
     const QString stamp =
         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH.mm.ss"));
-    const QString name = QStringLiteral("Esercizi di sottrazione %1.pdf").arg(stamp);
+    const QString name = QStringLiteral("%1 %2.pdf").arg(jobName, stamp);
     for (const QString& dir : {QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
                                QDir::homePath(), QDir::tempPath()}) {
         if (!dir.isEmpty() && QDir().mkpath(dir) && QFileInfo(dir).isWritable()) {
@@ -34,26 +34,26 @@ QString FallbackPdf() {
     return {};
 }
 
-// Why the print system refused a page, in words for the teacher (the print system's own text
-// is English and technical).
-QString ReasonForRefusal(ipp_status_t status) {
+// Why the print system refused a page (its own text is English and technical).
+PrintOutcome::Reason ReasonForRefusal(ipp_status_t status) {
+    using Reason = PrintOutcome::Reason;
     switch (status) {
     case IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS:
-        return QStringLiteral("non accetta stampe in questo momento");
+        return Reason::NotAccepting;
     case IPP_STATUS_ERROR_NOT_FOUND:
-        return QStringLiteral("non esiste pi\u00f9");
+        return Reason::NotFound;
     case IPP_STATUS_ERROR_FORBIDDEN:
     case IPP_STATUS_ERROR_NOT_AUTHORIZED:
     case IPP_STATUS_ERROR_NOT_AUTHENTICATED:
-        return QStringLiteral("non permette a questo utente di stampare");
+        return Reason::Forbidden;
     case IPP_STATUS_ERROR_DOCUMENT_FORMAT_NOT_SUPPORTED:
-        return QStringLiteral("non sa stampare questo tipo di pagina");
+        return Reason::FormatNotSupported;
     case IPP_STATUS_ERROR_SERVICE_UNAVAILABLE:
     case IPP_STATUS_ERROR_INTERNAL:
     case IPP_STATUS_ERROR_DEVICE:
-        return QStringLiteral("non risponde: il servizio di stampa non \u00e8 raggiungibile");
+        return Reason::Unreachable;
     default:
-        return QStringLiteral("ha rifiutato la pagina");
+        return Reason::Refused;
     }
 }
 
@@ -106,7 +106,8 @@ namespace {
 
 // Hands a finished page to a print queue, and tells whether the queue took it. The page is
 // already laid out on the queue's paper: the queue must print it as it is, not fit it.
-PrintOutcome SendToQueue(const QString& queue, const QString& file, const QString& media) {
+PrintOutcome SendToQueue(const QString& queue, const QString& file, const QString& media,
+                         const QString& jobName) {
     PrintOutcome outcome;
     const QByteArray name = queue.toLocal8Bit();
     cups_option_t* options = nullptr;
@@ -117,12 +118,12 @@ PrintOutcome SendToQueue(const QString& queue, const QString& file, const QStrin
         count = cupsAddOption("media", media.toUtf8().constData(), count, &options);
     }
     const int job = cupsPrintFile(name.constData(), QFile::encodeName(file).constData(),
-                                  "Esercizi di sottrazione", count, options);
+                                  jobName.toUtf8().constData(), count, options);
     cupsFreeOptions(count, options);
     if (job == 0) {
         outcome.kind = PrintOutcome::Kind::Failed;
-        outcome.detail = QStringLiteral("la stampante \u00ab%1\u00bb %2")
-                             .arg(queue, ReasonForRefusal(cupsLastError()));
+        outcome.reason = ReasonForRefusal(cupsLastError());
+        outcome.queue = queue;
         return outcome;
     }
     cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
@@ -130,7 +131,7 @@ PrintOutcome SendToQueue(const QString& queue, const QString& file, const QStrin
         const char* state = cupsGetOption("printer-state", dest->num_options, dest->options);
         if (state != nullptr && qstrcmp(state, "5") == 0) { // stopped
             outcome.kind = PrintOutcome::Kind::Waiting;
-            outcome.detail = queue;
+            outcome.queue = queue;
         }
         cupsFreeDests(1, dest);
     }
@@ -139,7 +140,8 @@ PrintOutcome SendToQueue(const QString& queue, const QString& file, const QStrin
 
 } // namespace
 
-QtPrinter::QtPrinter(QString pdfFile) : fonts_(SystemFontNames()), pdfFile_(std::move(pdfFile)) {
+QtPrinter::QtPrinter(QString jobName, QString pdfFile)
+    : fonts_(SystemFontNames()), jobName_(std::move(jobName)), pdfFile_(std::move(pdfFile)) {
 }
 
 QtPrinter::~QtPrinter() {
@@ -191,12 +193,12 @@ bool QtPrinter::Begin() {
         return painter_->isActive();
     }
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer_->setDocName(QStringLiteral("Esercizi di sottrazione"));
+    printer_->setDocName(jobName_);
     QString file = pdfFile_;
     if (file.isEmpty()) {
         const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
         if (printer.isNull()) {
-            file = FallbackPdf();
+            file = FallbackPdf(jobName_);
             toFallbackPdf_ = true;
         } else if (spool_.isValid()) {
             queue_ = printer.printerName();
@@ -240,14 +242,13 @@ PrintOutcome QtPrinter::EndDoc() {
     PrintOutcome outcome;
     if (!Begin()) {
         outcome.kind = PrintOutcome::Kind::Failed;
-        outcome.detail = pdfFile_.isEmpty()
-                             ? QStringLiteral("non c'\u00e8 una cartella in cui scriverla")
-                             : QStringLiteral("il file non si \u00e8 potuto scrivere");
+        outcome.reason =
+            pdfFile_.isEmpty() ? PrintOutcome::Reason::NoFolder : PrintOutcome::Reason::NotWritten;
         return outcome;
     }
     if (!painter_->end() || !QFileInfo::exists(pdfFile_)) {
         outcome.kind = PrintOutcome::Kind::Failed;
-        outcome.detail = QStringLiteral("il file non si \u00e8 potuto scrivere");
+        outcome.reason = PrintOutcome::Reason::NotWritten;
         return outcome;
     }
     if (queue_.isEmpty()) {
@@ -255,15 +256,21 @@ PrintOutcome QtPrinter::EndDoc() {
         outcome.file = pdfFile_;
         return outcome;
     }
-    return SendToQueue(queue_, pdfFile_, media_);
+    return SendToQueue(queue_, pdfFile_, media_, jobName_);
+}
+
+QtPrinterProvider::QtPrinterProvider(QString jobName) : jobName_(std::move(jobName)) {
 }
 
 std::unique_ptr<Printer> QtPrinterProvider::DefaultPrinter() {
-    return std::make_unique<QtPrinter>();
+    return std::make_unique<QtPrinter>(jobName_);
+}
+
+QtMessageBox::QtMessageBox(QString caption) : caption_(std::move(caption)) {
 }
 
 void QtMessageBox::Show(const QString& text) {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Tabella"), text, QMessageBox::Ok,
+    QMessageBox box(QMessageBox::Information, caption_, text, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.exec();
 }

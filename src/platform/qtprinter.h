@@ -26,11 +26,11 @@ std::optional<QueuePaper> QueuePaperOf(const QString& queue);
 
 // The system's default printer (CUPS on Linux): QPrinter draws the page as a PDF, which is
 // then handed to the printer's queue, so that a queue refusing it is known. With no printer
-// installed the page goes into a PDF file in the user's documents folder instead; `pdfFile`
-// sends it to a given PDF file whatever printers there are.
+// installed the page goes into a PDF file in the user's documents folder instead, named after
+// the job; `pdfFile` sends it to a given PDF file whatever printers there are.
 class QtPrinter final : public Printer {
 public:
-    explicit QtPrinter(QString pdfFile = {});
+    explicit QtPrinter(QString jobName, QString pdfFile = {});
     ~QtPrinter() override;
 
     // The font families the system can draw, with "Courier" and "Courier New" when the font
@@ -51,6 +51,7 @@ private:
     bool Begin();
 
     QStringList fonts_;
+    QString jobName_; // the program's name for the document: the queue's job, the PDF's name
     QString pdfFile_;
     QString queue_;  // the printer the page is handed to, if any
     QString media_;  // and the paper it is laid out on
@@ -66,12 +67,20 @@ private:
 
 class QtPrinterProvider final : public PrinterProvider {
 public:
+    explicit QtPrinterProvider(QString jobName);
     std::unique_ptr<Printer> DefaultPrinter() override;
+
+private:
+    QString jobName_;
 };
 
 class QtMessageBox final : public MessageBox {
 public:
+    explicit QtMessageBox(QString caption);
     void Show(const QString& text) override;
+
+private:
+    QString caption_;
 };
 
 } // namespace platform

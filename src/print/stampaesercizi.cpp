@@ -25,6 +25,37 @@ void StampaIntestazione(platform::Printer& stampante) {
     stampante.Print(kIntestazione);
 }
 
+namespace {
+
+// Why a page was not printed, in words for the teacher.
+QString Motivo(const platform::PrintOutcome& esito) {
+    using Motivo = platform::PrintOutcome::Reason;
+    const QString stampante = QStringLiteral("la stampante \u00ab%1\u00bb ").arg(esito.queue);
+    switch (esito.reason) {
+    case Motivo::NoFolder:
+        return QStringLiteral("non c'\u00e8 una cartella in cui scriverla");
+    case Motivo::NotWritten:
+        return QStringLiteral("il file non si \u00e8 potuto scrivere");
+    case Motivo::NotAccepting:
+        return stampante + QStringLiteral("non accetta stampe in questo momento");
+    case Motivo::NotFound:
+        return stampante + QStringLiteral("non esiste pi\u00f9");
+    case Motivo::Forbidden:
+        return stampante + QStringLiteral("non permette a questo utente di stampare");
+    case Motivo::FormatNotSupported:
+        return stampante + QStringLiteral("non sa stampare questo tipo di pagina");
+    case Motivo::Unreachable:
+        return stampante +
+               QStringLiteral("non risponde: il servizio di stampa non \u00e8 raggiungibile");
+    case Motivo::None:
+    case Motivo::Refused:
+        break;
+    }
+    return stampante + QStringLiteral("ha rifiutato la pagina");
+}
+
+} // namespace
+
 void StampaEsercizi(StatoCondiviso& stato, platform::Printer& stampante,
                     platform::MessageBox& messaggi) {
     QString font;
@@ -68,7 +99,7 @@ void StampaEsercizi(StatoCondiviso& stato, platform::Printer& stampante,
     case platform::PrintOutcome::Kind::Failed:
         messaggi.Show(QStringLiteral("La pagina non \u00e8 stata stampata: %1.\n"
                                      "Gli esercizi sono ancora qui: si pu\u00f2 riprovare.")
-                          .arg(esito.detail));
+                          .arg(Motivo(esito)));
         break;
     }
 }

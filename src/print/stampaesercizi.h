@@ -11,6 +11,8 @@ namespace stampa {
 inline const QString kNessunCourier =
     QStringLiteral("Devi installare il font Courier o il font Courier New");
 inline const QString kIntestazione = QStringLiteral("SCUOLA ELEMENTARE DI ");
+// The document's name in the print queue, and of the PDF written when there is no printer.
+inline const QString kNomeLavoro = QStringLiteral("Esercizi di sottrazione");
 
 // Where line i goes on the page, in twips.
 struct Posizione {
