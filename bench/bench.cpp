@@ -183,9 +183,9 @@ int Tasto(bool programma) {
         }
         totale += fine - inizio;
         if (programma) {
-            p->frmOperativo.PremiTasto(10); // "Cancella": the next digit starts again
-            p->frmOperativo.PremiTasto(10);
-            p->frmOperativo.PremiTasto(10);
+            p->frmOperativo.PremiTasto(tastierino::Cancella); // the next digit starts again
+            p->frmOperativo.PremiTasto(tastierino::Cancella);
+            p->frmOperativo.PremiTasto(tastierino::Cancella);
         }
         for (int k = 0; k < 5; ++k) { // nothing left over for the next stroke
             QCoreApplication::processEvents();
@@ -218,13 +218,13 @@ int Sessione() {
     p.frmInizio.EseguiComando(0);
     FrmOperativo& f = p.frmOperativo;
     for (int n = 0; n < 30; ++n) {
-        if (f.Option1(12).Enabled()) {
-            f.PremiTasto(12);
+        if (f.Option1(tastierino::NuovaTabella).Enabled()) {
+            f.PremiTasto(tastierino::NuovaTabella);
         }
         for (const QChar c : p.stato.Risultati[std::size_t(f.RigaCorrente)].trimmed()) {
             f.PremiTasto(c.digitValue());
         }
-        f.PremiTasto(11);
+        f.PremiTasto(tastierino::Invio);
         QCoreApplication::processEvents();
     }
     std::printf("sessione_esercizi %d\n", int(p.stato.NumeroEsercizio));

@@ -551,7 +551,7 @@ void TestCasuale::thousandsOfTables() {
                 for (const QChar c : testo) {
                     f.PremiTasto(c.digitValue());
                 }
-                f.PremiTasto(11);
+                f.PremiTasto(tastierino::Invio);
             };
             switch ((t + riga) % 4) {
             case 0:
@@ -577,8 +577,8 @@ void TestCasuale::thousandsOfTables() {
             QVERIFY(f.fraAvviso().Enabled());
             f.RicominciaEsercizi();
         } else {
-            QVERIFY(f.Option1(12).Enabled());
-            f.PremiTasto(12);
+            QVERIFY(f.Option1(tastierino::NuovaTabella).Enabled());
+            f.PremiTasto(tastierino::NuovaTabella);
         }
     }
     QCOMPARE(massimo, 993);

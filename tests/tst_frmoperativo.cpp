@@ -170,7 +170,7 @@ void TestFrmOperativo::designStatesAtCreation() {
     QCOMPARE(f.Ctl(u"Label4", 4).Caption(), u"Se ricominci gli esercizi andranno persi"_s);
     QCOMPARE(f.Option3(0).Caption(), u"SI"_s);
     QCOMPARE(f.optAvviso(1).Caption(), u"Ricomincia"_s);
-    QCOMPARE(f.Option1(11).Caption(), u"Invio"_s);
+    QCOMPARE(f.Option1(tastierino::Invio).Caption(), u"Invio"_s);
     QCOMPARE(f.optOK().BackColor(), platform::colour::Rgb(255, 192, 128));
     QVERIFY(!f.Picture11().Visible());
     for (int k = 0; k < 10; ++k) {
@@ -372,7 +372,7 @@ void TestFrmOperativo::keypadModes() {
     for (int i = 0; i < 14; ++i) {
         QCOMPARE(f.Option1(i).Enabled(), i >= 12);
     }
-    QVERIFY(f.Option1(12).HasFocus());
+    QVERIFY(f.Option1(tastierino::NuovaTabella).HasFocus());
     QCOMPARE(int{p.stato.Contatore}, 12);
 
     f.AbilitaRisposta();
@@ -384,8 +384,8 @@ void TestFrmOperativo::keypadModes() {
     // With the keypad switched off the focus cannot move; the buttons still change.
     f.PortaAvanti(f.fraAiuto());
     f.AbilitaFineTabella();
-    QVERIFY(!f.Option1(12).HasFocus());
-    QVERIFY(f.Option1(12).Enabled() && !f.Option1(0).Enabled());
+    QVERIFY(!f.Option1(tastierino::NuovaTabella).HasFocus());
+    QVERIFY(f.Option1(tastierino::NuovaTabella).Enabled() && !f.Option1(0).Enabled());
 }
 
 // The shown screen: maximised, its panels and its keypad's focus order.
@@ -399,9 +399,9 @@ void TestFrmOperativo::shownScreen() {
     // "Invio" (10) comes before "Cancella" (11) in the focus order.
     p.frm.Option1(9).SetFocus();
     QTest::keyClick(p.frm.Window(), Qt::Key_Tab);
-    QVERIFY(p.frm.Option1(11).HasFocus());
+    QVERIFY(p.frm.Option1(tastierino::Invio).HasFocus());
     QTest::keyClick(p.frm.Window(), Qt::Key_Tab);
-    QVERIFY(p.frm.Option1(10).HasFocus());
+    QVERIFY(p.frm.Option1(tastierino::Cancella).HasFocus());
 }
 
 QTEST_MAIN(TestFrmOperativo)

@@ -96,11 +96,11 @@ struct Schermo {
     }
     void FinoAllaFineTabella() {
         while (p.stato.NumeroEsercizio < 10) {
-            frm().PremiTasto(10);
+            frm().PremiTasto(tastierino::Cancella);
             for (const QChar c : Atteso()) {
                 frm().PremiTasto(c.digitValue());
             }
-            frm().PremiTasto(11);
+            frm().PremiTasto(tastierino::Invio);
         }
     }
 };
@@ -167,8 +167,8 @@ void TestIngresso::scanningOnTheKeypad() {
         s.frm().PremiTasto(3);
     } else if (stato == u"vuota") {
         s.frm().PremiTasto(9);
-        s.frm().PremiTasto(11); // right: the next row shows "?" and "Invio" is off
-        QVERIFY(!s.Tasto(11).Enabled());
+        s.frm().PremiTasto(tastierino::Invio); // right: the next row shows "?" and "Invio" is off
+        QVERIFY(!s.Tasto(tastierino::Invio).Enabled());
     } else {
         s.FinoAllaFineTabella();
     }
@@ -279,9 +279,9 @@ void TestIngresso::keyboardDigits() {
     }
     QCOMPARE(s.p.stato.Risposta, risposta);
     QCOMPARE(s.Cella(), risposta.isEmpty() ? u"?"_s : risposta);
-    QCOMPARE(s.Tasto(11).Enabled(), !risposta.isEmpty());
+    QCOMPARE(s.Tasto(tastierino::Invio).Enabled(), !risposta.isEmpty());
     if (!risposta.isEmpty() && !tasti.contains(Qt::Key_C)) {
-        QVERIFY(s.Tasto(11).HasFocus()); // the digits take the focus to "Invio"
+        QVERIFY(s.Tasto(tastierino::Invio).HasFocus()); // the digits take the focus to "Invio"
     }
 }
 
@@ -294,18 +294,18 @@ void TestIngresso::lettersOnTheKeypad() {
     s.frm().PremiTasto(9);
     s.FuocoSu(s.Tasto(3));
     Premi(Qt::Key_I); // only moves the focus
-    QVERIFY(s.Tasto(11).HasFocus());
+    QVERIFY(s.Tasto(tastierino::Invio).HasFocus());
     QCOMPARE(s.p.stato.NumeroEsercizio, 0);
     Premi(Qt::Key_Return); // now the check
     QCOMPARE(s.p.stato.NumeroEsercizio, 1);
 
     s.FinoAllaFineTabella();
-    QVERIFY(s.Tasto(12).HasFocus());
+    QVERIFY(s.Tasto(tastierino::NuovaTabella).HasFocus());
     Premi(Qt::Key_7); // digits do nothing at the end of a table
     QCOMPARE(s.frm().lblRisultato(0).Caption(), u"9"_s);
-    QVERIFY(!s.Tasto(11).Enabled());
+    QVERIFY(!s.Tasto(tastierino::Invio).Enabled());
     Premi(Qt::Key_E);
-    QVERIFY(s.Tasto(13).HasFocus());
+    QVERIFY(s.Tasto(tastierino::Esco).HasFocus());
     Premi(Qt::Key_Return); // "Esco"
     QVERIFY(!s.frm().IsLoaded());
 }
@@ -370,7 +370,7 @@ void TestIngresso::helpAndNoticeKeys() {
 
     s.p.stato.NumeroEsercizio = 29; // the thirtieth exercise
     s.frm().PremiTasto(8);
-    s.frm().PremiTasto(11);
+    s.frm().PremiTasto(tastierino::Invio);
     QVERIFY(InFront(s.frm(), "fraAvviso"));
     QVERIFY(s.frm().optAvviso(0).HasFocus());
     Premi(Qt::Key_Return); // "Stampa": the print window, without waiting for it
@@ -397,9 +397,10 @@ void TestIngresso::anyMouseButton() {
     QVERIFY(s.Tasto(7).HasFocus());
     QTest::mouseRelease(s.Tasto(7).Widget(), Qt::RightButton);
     QVERIFY(!s.Tasto(7).Value());
-    QTest::mousePress(s.Tasto(11).Widget(), Qt::MiddleButton); // wrong: the help offer
+    QTest::mousePress(s.Tasto(tastierino::Invio).Widget(),
+                      Qt::MiddleButton); // wrong: the help offer
     QVERIFY(InFront(s.frm(), "fraAiuto"));
-    QTest::mouseRelease(s.Tasto(11).Widget(), Qt::MiddleButton);
+    QTest::mouseRelease(s.Tasto(tastierino::Invio).Widget(), Qt::MiddleButton);
     QTest::mousePress(s.frm().Option3(1).Widget(), Qt::RightButton); // "NO"
     QCOMPARE(int{s.frm().ContaNo}, 1);
     QVERIFY(InFront(s.frm(), "fraTastierino"));
@@ -509,13 +510,13 @@ void TestIngresso::focusColours() {
     QCOMPARE(s.Tasto(1).BackColor(), ingresso::ColoreFuoco);
     Premi(Qt::Key_4); // a digit key: to "Invio"
     QCOMPARE(s.Tasto(1).BackColor(), ingresso::ColoreRiposo);
-    QCOMPARE(s.Tasto(11).BackColor(), ingresso::ColoreFuoco);
+    QCOMPARE(s.Tasto(tastierino::Invio).BackColor(), ingresso::ColoreFuoco);
     QTest::mousePress(s.Tasto(6).Widget(), Qt::LeftButton); // a mouse press
     QTest::mouseRelease(s.Tasto(6).Widget(), Qt::LeftButton);
-    QCOMPARE(s.Tasto(11).BackColor(), ingresso::ColoreRiposo);
+    QCOMPARE(s.Tasto(tastierino::Invio).BackColor(), ingresso::ColoreRiposo);
     QCOMPARE(s.Tasto(6).BackColor(), ingresso::ColoreFuoco);
     s.frm().ContaNo = 2;
-    s.frm().PremiTasto(11); // a command: the help offer
+    s.frm().PremiTasto(tastierino::Invio); // a command: the help offer
     QCOMPARE(s.frm().Option3(0).BackColor(), ingresso::ColoreFuoco);
     QCOMPARE(s.Tasto(6).BackColor(), ingresso::ColoreRiposo);
     s.frm().NoNo();
@@ -533,10 +534,10 @@ void TestIngresso::assistivePressIsEnter() {
     auto premi = [](Control& c) { static_cast<QAbstractButton*>(c.Widget())->click(); };
     premi(s.Tasto(9));
     QCOMPARE(s.p.stato.Risposta, u"9"_s);
-    premi(s.Tasto(11));
+    premi(s.Tasto(tastierino::Invio));
     QCOMPARE(int{s.p.stato.NumeroEsercizio}, 1);
     s.frm().PremiTasto(1);
-    premi(s.Tasto(11));
+    premi(s.Tasto(tastierino::Invio));
     premi(s.frm().Option3(0));
     QCOMPARE(int{s.p.stato.NumeroEsercizio}, 2);
 }
@@ -586,7 +587,7 @@ void TestIngresso::wholeTableThreeWays() {
         }
         QCOMPARE(int{s.p.stato.NumeroEsercizio}, riga + 1);
     }
-    QVERIFY(s.Tasto(12).HasFocus());
+    QVERIFY(s.Tasto(tastierino::NuovaTabella).HasFocus());
     for (int k = 0; k < 10; ++k) {
         QCOMPARE(s.p.stato.Esercizi[static_cast<std::size_t>(k)],
                  regole::PrefissoEsercizio(10, k + 1) + QString::number(9 - k) + u"  "_s);

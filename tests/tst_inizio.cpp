@@ -191,7 +191,7 @@ void TestInizio::focusAfterChoiceRipristinaAndActivation() {
     f.Option2(2).SetFocus();
     f.EseguiComando(0); // "Vai": the exercise screen comes to the front
     QVERIFY(QTest::qWaitForWindowActive(p.frmOperativo.Window()));
-    p.frmOperativo.PremiTasto(13); // "Esco": back to the start screen, focus on "10"
+    p.frmOperativo.PremiTasto(tastierino::Esco); // "Esco": back to the start screen, focus on "10"
     f.Option2(1).SetFocus();
     f.Window()->activateWindow(); // what the desktop does when the other window closes
     QVERIFY(QTest::qWaitForWindowActive(f.Window()));
@@ -266,14 +266,14 @@ void TestInizio::reopeningContinuesTheMinuends() {
     p.frmInizio.EseguiComando(0);
     QCOMPARE(p.frmOperativo.Label1().Caption(), u"14"_s);
     p.stato.Risposta = u"12"_s;
-    p.frmOperativo.PremiTasto(13);
+    p.frmOperativo.PremiTasto(tastierino::Esco);
     Cancella();
     p.frmInizio.EseguiComando(0);
     QCOMPARE(p.frmOperativo.Label1().Caption(), u"24"_s);
     QCOMPARE(int{p.stato.NumeroEsercizio}, 0);
     QVERIFY(p.stato.Risposta.isEmpty());
     p.frmInizio.ScegliTabella(4); // a new choice starts the sequence again
-    p.frmOperativo.PremiTasto(13);
+    p.frmOperativo.PremiTasto(tastierino::Esco);
     p.frmInizio.EseguiComando(0);
     QCOMPARE(p.frmOperativo.Label1().Caption(), u"14"_s);
 }

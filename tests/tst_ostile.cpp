@@ -55,9 +55,9 @@ void TestOstile::smallScreen() {
         for (const QChar c : p.stato.Risultati[std::size_t(f.RigaCorrente)].trimmed()) {
             f.PremiTasto(c.digitValue());
         }
-        f.PremiTasto(11);
+        f.PremiTasto(tastierino::Invio);
     }
-    QVERIFY(f.Option1(12).Enabled());
+    QVERIFY(f.Option1(tastierino::NuovaTabella).Enabled());
 }
 
 // No font at all: the program still starts and works, and printing says which font to install.

@@ -43,14 +43,14 @@ struct Schermo {
             frm.PremiTasto(t == u'C' ? 10 : t.digitValue());
         }
     }
-    void Invio() { frm.PremiTasto(11); }
+    void Invio() { frm.PremiTasto(tastierino::Invio); }
     QString Atteso() const {
         return stato.Risultati[static_cast<std::size_t>(frm.RigaCorrente)].trimmed();
     }
     QString Prefisso(int riga) const { return regole::PrefissoEsercizio(stato.Tabella, riga + 1); }
     QString Riga(int n) const { return stato.Esercizi[static_cast<std::size_t>(n)]; }
     Control& Cella() { return frm.lblRisultato(frm.RigaCorrente); }
-    bool Invio_acceso() { return frm.Option1(11).Enabled(); }
+    bool Invio_acceso() { return frm.Option1(tastierino::Invio).Enabled(); }
     QString Davanti() {
         QString davanti;
         for (QObject* c : frm.Client()->children()) {
@@ -93,8 +93,8 @@ struct Schermo {
     // Answers rows right until the given running exercise number.
     void RispondiFinoA(int numero) {
         while (stato.NumeroEsercizio < numero) {
-            if (frm.Option1(12).Enabled()) {
-                frm.PremiTasto(12);
+            if (frm.Option1(tastierino::NuovaTabella).Enabled()) {
+                frm.PremiTasto(tastierino::NuovaTabella);
             }
             Digita(Atteso());
             Invio();
@@ -258,9 +258,9 @@ void TestRisposte::refusalsCountAcrossRowsAndTables() {
     s.Invio(); // row 0 right at last
     QCOMPARE(int{s.frm.ContaNo}, 2);
 
-    s.RispondiFinoA(10);  // the rest of the table
-    s.frm.PremiTasto(12); // a new table
-    s.frm.Unload();       // and even closing the screen
+    s.RispondiFinoA(10);                        // the rest of the table
+    s.frm.PremiTasto(tastierino::NuovaTabella); // a new table
+    s.frm.Unload();                             // and even closing the screen
     s.frm.Show();
     QVERIFY(QTest::qWaitForWindowActive(s.frm.Window()));
     QCOMPARE(int{s.frm.ContaNo}, 2);
@@ -353,13 +353,13 @@ void TestRisposte::newTableAndEsco() {
     Schermo s;
     QVERIFY(s.ok);
     s.RispondiFinoA(10);
-    s.frm.PremiTasto(12);
+    s.frm.PremiTasto(tastierino::NuovaTabella);
     QCOMPARE(int{s.stato.Tabella}, 20);
     QCOMPARE(s.Riga(10), regole::PrefissoEsercizio(20, 1));
     QCOMPARE(s.Fuoco(), u"Option1(0)"_s);
     s.frm.PremiTasto(99); // no such button: nothing happens
     QVERIFY(s.frm.IsLoaded());
-    s.frm.PremiTasto(13);
+    s.frm.PremiTasto(tastierino::Esco);
     QVERIFY(!s.frm.IsLoaded());
     QCOMPARE(int{s.stato.Tabella}, 20); // the shared state outlives the screen
 }
@@ -372,7 +372,7 @@ void TestRisposte::thirtyExercises() {
     for (int n = 0; n < 30; ++n) {
         if (n > 0 && n % 10 == 0) {
             QCOMPARE(s.Fuoco(), u"Option1(12)"_s);
-            s.frm.PremiTasto(12);
+            s.frm.PremiTasto(tastierino::NuovaTabella);
         }
         const QString giusta = s.Atteso();
         const QString prefisso = s.Prefisso(n % 10);

@@ -11,9 +11,7 @@ using platform::Control;
 using platform::Element;
 using platform::SkipOnError;
 
-namespace {
-constexpr platform::colour::Value kColoreCella = platform::colour::Rgb(255, 235, 168);
-} // namespace
+namespace {} // namespace
 
 FrmOperativo::FrmOperativo(StatoCondiviso& stato, platform::RandomSource& caso, Finestre& finestre)
     : Form(DisegnoFrmOperativo()), Tastierino(ingresso::SchieramentoTastierino(), stato.Tenuto),
@@ -70,7 +68,7 @@ void FrmOperativo::NuovaTabella() {
     for (s_.Contatore = 0; s_.Contatore <= 9; ++s_.Contatore) {
         const int k = s_.Contatore;
         lblRisultato(k).SetCaption(QString());
-        lblRisultato(k).SetBackColor(kColoreCella);
+        lblRisultato(k).SetBackColor(tavolozza::ColoreCella);
         lblRisultato(k).SetAccessibleDescription({});
         MostraSegni(k, false);
     }
@@ -125,8 +123,8 @@ void FrmOperativo::AbilitaRisposta() {
     for (s_.Contatore = 0; s_.Contatore <= 11; ++s_.Contatore) {
         Option1(s_.Contatore).SetEnabled(true);
     }
-    Option1(12).SetEnabled(false);
-    Option1(13).SetEnabled(false);
+    Option1(tastierino::NuovaTabella).SetEnabled(false);
+    Option1(tastierino::Esco).SetEnabled(false);
     Option1(0).SetFocus(); // fails silently while the keypad cannot take the focus
 }
 
@@ -134,9 +132,9 @@ void FrmOperativo::AbilitaFineTabella() {
     for (s_.Contatore = 0; s_.Contatore <= 11; ++s_.Contatore) {
         Option1(s_.Contatore).SetEnabled(false);
     }
-    Option1(12).SetEnabled(true);
-    Option1(13).SetEnabled(true);
-    Option1(12).SetFocus();
+    Option1(tastierino::NuovaTabella).SetEnabled(true);
+    Option1(tastierino::Esco).SetEnabled(true);
+    Option1(tastierino::NuovaTabella).SetFocus();
 }
 
 // The author window, modally; then the focus goes back to the keypad's "1" if it can.

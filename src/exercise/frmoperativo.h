@@ -4,12 +4,14 @@
 // four overlapping panels (keypad, help offer, intervention, notice after thirty exercises).
 // This unit owns the window's variables and its table-generation routines.
 
+#include "input/mappacomandi.h"
 #include "input/pulsantiera.h"
 #include "layout/proporzioni.h"
 #include "platform/form.h"
 #include "platform/random.h"
 #include "shared/finestre.h"
 #include "shared/statocondiviso.h"
+#include "shared/tavolozza.h"
 
 #include <array>
 #include <cstdint>

@@ -1,11 +1,13 @@
 #include "exercise/frmoperativo_design.h"
 
+#include "input/mappacomandi.h"
+#include "shared/tavolozza.h"
+
 using namespace platform;
 using colour::Rgb;
 
 namespace {
 
-constexpr colour::Value kPesca = Rgb(255, 224, 192); // the screen's background
 constexpr colour::Value kRosso = Rgb(255, 0, 0);
 constexpr colour::Value kBlu = Rgb(0, 0, 192);
 
@@ -71,7 +73,7 @@ constexpr Tasto kTastierino[14] = {
 
 ControlDesign Riquadro(const QString& name, int left, int top) {
     ControlDesign d = Row(name, -1, ControlKind::Frame, {}, left, top, 5040, 2400);
-    d.backColour = kPesca;
+    d.backColour = tavolozza::Pesca;
     d.border = true;
     return d;
 }
@@ -84,7 +86,7 @@ ControlDesign Pulsante(const QString& name, int index, const QString& container,
     d.caption = caption;
     d.font = kArial2025;
     d.foreColour = colour::ButtonText;
-    d.backColour = kPesca;
+    d.backColour = tavolozza::ColoreRiposo;
     d.tabIndex = tabIndex;
     return d;
 }
@@ -103,7 +105,7 @@ ControlDesign Etichetta(const QString& name, int index, const QString& container
 void AlberoEsercizi(std::vector<ControlDesign>& c) {
     ControlDesign frame =
         Row(QStringLiteral("Frame1"), -1, ControlKind::Frame, {}, 600, 1170, 10644, 4575);
-    frame.backColour = kPesca;
+    frame.backColour = tavolozza::Pesca;
     c.push_back(frame);
     const QString f = QStringLiteral("Frame1");
 
@@ -166,7 +168,7 @@ void AlberoEsercizi(std::vector<ControlDesign>& c) {
 void AiutoVisivo(std::vector<ControlDesign>& c) {
     ControlDesign picture =
         Row(QStringLiteral("Picture11"), -1, ControlKind::PictureBox, {}, 732, 5730, 4968, 2352);
-    picture.backColour = kPesca;
+    picture.backColour = tavolozza::Pesca;
     picture.foreColour = colour::WindowText;
     picture.tabIndex = 15;
     c.push_back(picture);
@@ -174,7 +176,7 @@ void AiutoVisivo(std::vector<ControlDesign>& c) {
         ControlDesign frame =
             Row(QStringLiteral("Frame2"), i, ControlKind::Frame, {QStringLiteral("Picture11")},
                 kLettere[i].left, kLettere[i].top, 1020, 1140);
-        frame.backColour = kPesca;
+        frame.backColour = tavolozza::Pesca;
         c.push_back(frame);
     }
     for (int i = 0; i < 4; ++i) {
@@ -207,12 +209,13 @@ void Riquadri(std::vector<ControlDesign>& c) {
 
     const QString tastierino = QStringLiteral("fraTastierino");
     c.push_back(Riquadro(tastierino, 6060, 5865));
-    for (int i = 0; i < 14; ++i) {
+    for (int i = 0; i < tastierino::Pulsanti; ++i) {
         const Tasto& t = kTastierino[i];
         ControlDesign tasto =
             Pulsante(QStringLiteral("Option1"), i, tastierino, QString::fromUtf16(t.caption),
                      t.left, t.top, t.width, 510, t.tabIndex);
-        tasto.font = i < 10 ? kArial2025 : FontSpec{QStringLiteral("Arial"), 18, true};
+        tasto.font =
+            i < tastierino::Cancella ? kArial2025 : FontSpec{QStringLiteral("Arial"), 18, true};
         tasto.foreColour = kBlu;
         tasto.enabled = t.enabled;
         c.push_back(tasto);
@@ -224,7 +227,7 @@ void Riquadri(std::vector<ControlDesign>& c) {
         Etichetta(QStringLiteral("LblAiuto"), -1, aiuto, QStringLiteral("Ti aiuto ?"), 270, 255,
                   3825, 855, {QStringLiteral("Arial"), 21.75, true});
     domanda.transparent = false;
-    domanda.backColour = kPesca;
+    domanda.backColour = tavolozza::Pesca;
     c.push_back(domanda);
     c.push_back(Pulsante(QStringLiteral("Option3"), 0, aiuto, QStringLiteral("SI"), 330, 795, 4380,
                          660, 74));
@@ -238,7 +241,7 @@ void Riquadri(std::vector<ControlDesign>& c) {
                           {QStringLiteral("Arial"), 26.25, true}));
     ControlDesign ok = Pulsante(QStringLiteral("optOK"), -1, intervento, QStringLiteral("OK"), 780,
                                 1155, 3330, 840, 71);
-    ok.backColour = Rgb(255, 192, 128);
+    ok.backColour = tavolozza::ColoreFuoco;
     c.push_back(ok);
 
     const QString avviso = QStringLiteral("fraAvviso");
@@ -272,7 +275,7 @@ FormDesign DisegnoFrmOperativo() {
     FormDesign form;
     form.name = QStringLiteral("frmOperativo");
     form.caption = QStringLiteral("TABELLA");
-    form.backColour = kPesca;
+    form.backColour = tavolozza::Pesca;
     form.scaleWidth = 11910;
     form.scaleHeight = 8595;
     form.maximised = true;

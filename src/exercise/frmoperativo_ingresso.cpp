@@ -44,11 +44,11 @@ void FrmOperativo::CifraDaTastiera(int cifra) {
         return;
     }
     AggiungiCifra(QString::number(cifra));
-    Option1(11).SetFocus();
+    Option1(tastierino::Invio).SetFocus();
 }
 
 void FrmOperativo::CancellaDaTastiera() {
-    if (Option1(10).Enabled()) {
+    if (Option1(tastierino::Cancella).Enabled()) {
         Cancella();
     }
 }

@@ -8,7 +8,6 @@ using platform::CheckedAdd;
 using platform::Element;
 
 namespace {
-constexpr platform::colour::Value kGiallo = platform::colour::Rgb(255, 255, 0);
 const QString kDueSpazi = QStringLiteral("  ");
 constexpr int kLimiteEsercizi = 30;
 constexpr int kCifreMassime = 3;
@@ -16,19 +15,19 @@ constexpr int kCifreMassime = 3;
 
 // "Invio" is on exactly while the changed cell shows something other than "?".
 void FrmOperativo::lblRisultato_Change(int riga) {
-    Option1(11).SetEnabled(lblRisultato(riga).Caption() != kDaRispondere);
+    Option1(tastierino::Invio).SetEnabled(lblRisultato(riga).Caption() != kDaRispondere);
 }
 
 void FrmOperativo::PremiTasto(int indice) {
     if (indice >= 0 && indice <= 9) {
         Cifra(indice);
-    } else if (indice == 10) {
+    } else if (indice == tastierino::Cancella) {
         Cancella();
-    } else if (indice == 11) {
+    } else if (indice == tastierino::Invio) {
         VerificaRisposta();
-    } else if (indice == 12) {
+    } else if (indice == tastierino::NuovaTabella) {
         NuovaTabella();
-    } else if (indice == 13) {
+    } else if (indice == tastierino::Esco) {
         Unload();
     }
 }
@@ -75,7 +74,7 @@ void FrmOperativo::VerificaRisposta() {
         CompletaRiga();
         return;
     }
-    lblRisultato(RigaCorrente).SetBackColor(kGiallo);
+    lblRisultato(RigaCorrente).SetBackColor(tavolozza::GialloErrore);
     lblRisultato(RigaCorrente).SetAccessibleDescription(QStringLiteral("risposta sbagliata"));
     PortaAvanti(fraAiuto());
     Option3(0).SetFocus();

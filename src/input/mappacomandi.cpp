@@ -2,10 +2,9 @@
 
 namespace ingresso {
 
+namespace vk = platform::vk;
+
 namespace {
-constexpr int kInvio = 13;
-constexpr int kBackspace = 8;
-constexpr int kF2 = 113;
 
 Tasto Uno(int codice, Azione azione, int valore = 0) {
     return {codice, codice, azione, valore};
@@ -17,22 +16,22 @@ Tasto Gruppo(int da, int a, Azione azione, int base) {
 
 Schieramento SchieramentoTastierino() {
     return {.nome = QStringLiteral("Option1"),
-            .conta = 14,
+            .conta = tastierino::Pulsanti,
             .guardie = true,
             .valoreAlPerdereFuoco = true,
             .valoreAlTastoSu = false,
             .guardieAlMouseSu = false,
             .tasti = {
-                Gruppo('0', '9', Azione::Speciale, '0'), // digits: typed into the answer
-                Gruppo(96, 105, Azione::Speciale, 96),   // numeric-keypad digits
-                Uno('C', Azione::Speciale, kTastoC),
-                Uno('I', Azione::FuocoSeAcceso, 11), // to "Invio"
-                Uno('E', Azione::FuocoSeAcceso, 13), // to "Esco"
-                Uno(kInvio, Azione::Conferma),
-                Uno(kBackspace, Azione::Nessuna),
-                Gruppo(37, 40, Azione::Nessuna, 0), // arrow keys
-                Uno('V', Azione::Nessuna),
-                Uno(kF2, Azione::Nessuna),
+                Gruppo(vk::Digit(0), vk::Digit(9), Azione::Speciale, vk::Digit0), // typed
+                Gruppo(vk::Numpad(0), vk::Numpad(9), Azione::Speciale, vk::Numpad0),
+                Uno(vk::Letter('C'), Azione::Speciale, kTastoC),
+                Uno(vk::Letter('I'), Azione::FuocoSeAcceso, tastierino::Invio),
+                Uno(vk::Letter('E'), Azione::FuocoSeAcceso, tastierino::Esco),
+                Uno(vk::Return, Azione::Conferma),
+                Uno(vk::Back, Azione::Nessuna),
+                Gruppo(vk::Left, vk::Down, Azione::Nessuna, 0), // the arrow keys
+                Uno(vk::Letter('V'), Azione::Nessuna),
+                Uno(vk::F2, Azione::Nessuna),
             }};
 }
 
@@ -45,39 +44,43 @@ Schieramento DuePulsanti(const QString& nome, int lettera0, int lettera1) {
             .valoreAlTastoSu = true,
             .guardieAlMouseSu = false,
             .tasti = {
-                Uno('1', Azione::Fuoco, 0),
-                Uno(97, Azione::Fuoco, 0),
+                Uno(vk::Digit(1), Azione::Fuoco, 0),
+                Uno(vk::Numpad(1), Azione::Fuoco, 0),
                 Uno(lettera0, Azione::Fuoco, 0),
-                Uno('2', Azione::Fuoco, 1),
-                Uno(98, Azione::Fuoco, 1),
+                Uno(vk::Digit(2), Azione::Fuoco, 1),
+                Uno(vk::Numpad(2), Azione::Fuoco, 1),
                 Uno(lettera1, Azione::Fuoco, 1),
-                Uno(kInvio, Azione::Conferma),
+                Uno(vk::Return, Azione::Conferma),
             }};
 }
 } // namespace
 
 Schieramento SchieramentoAiuto() {
-    return DuePulsanti(QStringLiteral("Option3"), 'S', 'N');
+    return DuePulsanti(QStringLiteral("Option3"), vk::Letter('S'), vk::Letter('N'));
 }
 
 Schieramento SchieramentoAvviso() {
-    return DuePulsanti(QStringLiteral("optAvviso"), 'S', 'R');
+    return DuePulsanti(QStringLiteral("optAvviso"), vk::Letter('S'), vk::Letter('R'));
 }
 
 Schieramento SchieramentoTabelle() {
-    return {.nome = QStringLiteral("Option1"),
-            .conta = 11,
-            .guardie = true,
-            .valoreAlPerdereFuoco = true,
-            .valoreAlTastoSu = true,
-            .guardieAlMouseSu = true,
-            .tasti = {
-                Gruppo('0', '9', Azione::Fuoco, '0'), // the digit is the table
-                Gruppo(96, 105, Azione::Fuoco, 96),
-                Uno(106, Azione::Fuoco, 10), // numeric-keypad multiply: "20"
-                Uno(kInvio, Azione::Conferma), Uno('N', Azione::Nessuna), Uno('S', Azione::Nessuna),
-                Gruppo(58, 59, Azione::Fuoco, '0'), // 59 would be a button 11: nothing
-            }};
+    return {
+        .nome = QStringLiteral("Option1"),
+        .conta = 11,
+        .guardie = true,
+        .valoreAlPerdereFuoco = true,
+        .valoreAlTastoSu = true,
+        .guardieAlMouseSu = true,
+        .tasti = {
+            Gruppo(vk::Digit(0), vk::Digit(9), Azione::Fuoco, vk::Digit0), // the digit is the table
+            Gruppo(vk::Numpad(0), vk::Numpad(9), Azione::Fuoco, vk::Numpad0),
+            Uno(vk::Multiply, Azione::Fuoco, 10), // the keypad's *: "20"
+            Uno(vk::Return, Azione::Conferma),
+            Uno(vk::Letter('N'), Azione::Nessuna),
+            Uno(vk::Letter('S'), Azione::Nessuna),
+            // 58 and 59 come from no key; by the digits' rule 58 is "20" and 59 no button.
+            Gruppo(vk::Digit(10), vk::Digit(11), Azione::Fuoco, vk::Digit0),
+        }};
 }
 
 Schieramento SchieramentoComandi() {
@@ -88,18 +91,18 @@ Schieramento SchieramentoComandi() {
             .valoreAlTastoSu = false,
             .guardieAlMouseSu = true,
             .tasti = {
-                Uno('0', Azione::Fuoco, 0), // "Vai"
-                Uno('1', Azione::Fuoco, 1), // "Ripristina"
-                Uno(kInvio, Azione::Conferma),
-                Uno(kBackspace, Azione::Nessuna),
-                Gruppo('2', '9', Azione::Nessuna, 0),
-                Uno('A', Azione::Nessuna),
-                Uno('C', Azione::Nessuna),
-                Uno('E', Azione::Nessuna),
-                Uno('N', Azione::Nessuna),
-                Uno('V', Azione::Nessuna),
-                Gruppo(96, 105, Azione::Nessuna, 0),
-                Uno(kF2, Azione::Nessuna),
+                Uno(vk::Digit(0), Azione::Fuoco, 0), // "Vai"
+                Uno(vk::Digit(1), Azione::Fuoco, 1), // "Ripristina"
+                Uno(vk::Return, Azione::Conferma),
+                Uno(vk::Back, Azione::Nessuna),
+                Gruppo(vk::Digit(2), vk::Digit(9), Azione::Nessuna, 0),
+                Uno(vk::Letter('A'), Azione::Nessuna),
+                Uno(vk::Letter('C'), Azione::Nessuna),
+                Uno(vk::Letter('E'), Azione::Nessuna),
+                Uno(vk::Letter('N'), Azione::Nessuna),
+                Uno(vk::Letter('V'), Azione::Nessuna),
+                Gruppo(vk::Numpad(0), vk::Numpad(9), Azione::Nessuna, 0),
+                Uno(vk::F2, Azione::Nessuna),
             }};
 }
 

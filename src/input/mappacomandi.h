@@ -5,6 +5,15 @@
 
 #include "input/pulsantiera.h"
 
+// The exercise screen's keypad by index: "0" to "9" are 0 to 9, then these.
+namespace tastierino {
+inline constexpr int Cancella = 10;
+inline constexpr int Invio = 11;
+inline constexpr int NuovaTabella = 12;
+inline constexpr int Esco = 13;
+inline constexpr int Pulsanti = 14; // buttons in all
+} // namespace tastierino
+
 namespace ingresso {
 
 // The value of the keypad's own action for its key C; the digits' values are 0 to 9.

@@ -8,6 +8,7 @@
 #include "platform/colour.h"
 #include "platform/keys.h"
 #include "shared/statocondiviso.h"
+#include "shared/tavolozza.h"
 
 #include <QString>
 #include <functional>
@@ -20,8 +21,8 @@ class Form;
 namespace ingresso {
 
 // The background of the button with the focus, and of every other one.
-inline constexpr platform::colour::Value ColoreFuoco = platform::colour::Rgb(255, 192, 128);
-inline constexpr platform::colour::Value ColoreRiposo = platform::colour::Rgb(255, 224, 192);
+inline constexpr platform::colour::Value ColoreFuoco = tavolozza::ColoreFuoco;
+inline constexpr platform::colour::Value ColoreRiposo = tavolozza::ColoreRiposo;
 
 enum class Azione {
     Nessuna,       // accepted, and does nothing

@@ -61,6 +61,16 @@ inline constexpr int Oem6 = 221;    // ]
 inline constexpr int Oem7 = 222;    // '
 inline constexpr int Oem102 = 226;  // the extra key beside the left Shift
 inline constexpr int Unknown = 255; // a key with no code of its own
+// The digit key n (0 to 9), the numeric keypad's digit n, the letter key c ('A' to 'Z').
+constexpr int Digit(int n) {
+    return Digit0 + n;
+}
+constexpr int Numpad(int n) {
+    return Numpad0 + n;
+}
+constexpr int Letter(char c) {
+    return A + (c - 'A');
+}
 } // namespace vk
 
 // Key down and key up of one stroke: the virtual-key code, the shift state (1 Shift,

@@ -1,18 +1,19 @@
 #include "start/frminizio_design.h"
 
+#include "shared/tavolozza.h"
+
 using namespace platform;
 using colour::Rgb;
 
 namespace {
 
-constexpr colour::Value kPesca = Rgb(255, 224, 192);
 constexpr colour::Value kRossoScuro = Rgb(192, 0, 0);
 constexpr colour::Value kBluNotte = Rgb(0, 0, 128);
 constexpr colour::Value kRosa = Rgb(255, 128, 255);
 
 ControlDesign Cornice(const QString& name, int left, int top, int width, int height) {
     ControlDesign d = Row(name, -1, ControlKind::Frame, {}, left, top, width, height);
-    d.backColour = kPesca;
+    d.backColour = tavolozza::Pesca;
     return d;
 }
 
@@ -39,12 +40,12 @@ ControlDesign Riquadro(const QString& name, int left, int top, int width, int he
 void Titolo(std::vector<ControlDesign>& c) {
     const QString titolo = QStringLiteral("frmTitolo");
     c.push_back(Riquadro(QStringLiteral("Shape4"), 8340, 30, 3180, 1935, Rgb(0, 0, 192)));
-    c.push_back(Riquadro(QStringLiteral("Shape3"), 8385, 60, 3120, 1875, kPesca));
+    c.push_back(Riquadro(QStringLiteral("Shape3"), 8385, 60, 3120, 1875, tavolozza::Pesca));
     ControlDesign ombra =
-        Riquadro(QStringLiteral("Shape1"), 90, 90, 8220, 1935, Rgb(255, 192, 128));
+        Riquadro(QStringLiteral("Shape1"), 90, 90, 8220, 1935, tavolozza::ColoreFuoco);
     ombra.borderWidth = 2;
     c.push_back(ombra);
-    c.push_back(Riquadro(QStringLiteral("Shape2"), 90, 60, 8160, 1875, kPesca));
+    c.push_back(Riquadro(QStringLiteral("Shape2"), 90, 60, 8160, 1875, tavolozza::Pesca));
 
     ControlDesign versione =
         Row(QStringLiteral("Label7"), -1, ControlKind::Label, titolo, 8730, 405, 2250, 1140);
@@ -58,7 +59,7 @@ void Titolo(std::vector<ControlDesign>& c) {
     nome.caption = QStringLiteral("TABELLA: sottrazione");
     nome.font = {QStringLiteral("Arial"), 27.75, true};
     nome.foreColour = kBluNotte;
-    nome.backColour = kPesca;
+    nome.backColour = tavolozza::Pesca;
     nome.alignment = Align::Centre;
     c.push_back(nome);
 }
@@ -82,7 +83,7 @@ void Pulsanti(std::vector<ControlDesign>& c) {
         d.caption = QString::number(10 + k);
         d.font = {QStringLiteral("Arial"), 15.75, true};
         d.foreColour = kBluNotte;
-        d.backColour = kPesca;
+        d.backColour = tavolozza::ColoreRiposo;
         d.tabIndex = 9 + k;
         c.push_back(d);
     }
@@ -95,7 +96,7 @@ void Pulsanti(std::vector<ControlDesign>& c) {
         d.caption = comandi[i];
         d.font = {QStringLiteral("MS Sans Serif"), 18, true};
         d.foreColour = kBluNotte;
-        d.backColour = kPesca;
+        d.backColour = tavolozza::ColoreRiposo;
         d.tabIndex = 24 - i; // upwards: "Esci", "Ripristina", "Vai"
         c.push_back(d);
     }
@@ -107,7 +108,7 @@ FormDesign DisegnoFrmInizio() {
     FormDesign form;
     form.name = QStringLiteral("FrmInizio");
     form.caption = QStringLiteral("Tabella");
-    form.backColour = kPesca;
+    form.backColour = tavolozza::Pesca;
     form.foreColour = colour::WindowText;
     form.scaleWidth = 11880;
     form.scaleHeight = 8310;
@@ -140,7 +141,7 @@ FormDesign DisegnoFrmInizio() {
     firma.caption = QStringLiteral("Il nuovo software di Velurio");
     firma.font = {QStringLiteral("Arial"), 18, true};
     firma.foreColour = kRossoScuro;
-    firma.backColour = kPesca;
+    firma.backColour = tavolozza::Pesca;
     c.push_back(firma);
 
     Titolo(c);
