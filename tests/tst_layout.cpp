@@ -40,8 +40,7 @@ struct Schermo {
 void Ridimensiona(FrmOperativo& frm, double larghezza, double altezza) {
     frm.ResizeClient(larghezza, altezza);
     ApplicaProporzioni(frm, frm.Proporzioni);
-    PosizionaLinee(frm);
-    AllineaRiquadri(frm);
+    frm.DisponiAlbero();
 }
 
 QRectF Rettangolo(const Control& c) {

@@ -43,8 +43,20 @@ void FrmOperativo::Form_Load() {
 
 void FrmOperativo::Form_Resize() {
     ApplicaProporzioni(*this, Proporzioni);
-    PosizionaLinee(*this);
-    AllineaRiquadri(*this);
+    DisponiAlbero();
+}
+
+// The tree's lines and the four panels follow the boxes just moved.
+void FrmOperativo::DisponiAlbero() {
+    Albero albero{&Label1(), {}, {}};
+    for (int k = 0; k < 10; ++k) {
+        albero.segni[static_cast<std::size_t>(k)] = &lblSegno(k);
+        albero.linee[static_cast<std::size_t>(k)] = &Line2(k);
+    }
+    PosizionaLinee(albero);
+    platform::Control* const riquadri[] = {&fraAiuto(), &fraTastierino(), &fraAvviso(),
+                                           &fraIntervento()};
+    AllineaRiquadri(Ctl(u"lblRiferimento"), riquadri);
 }
 
 void FrmOperativo::RicominciaEsercizi() {

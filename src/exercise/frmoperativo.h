@@ -35,6 +35,9 @@ public:
     ingresso::Pulsantiera Aiuto;
     ingresso::Pulsantiera Avviso;
 
+    // The resize step's last part: the tree's lines and the panels, from the boxes' places.
+    void DisponiAlbero();
+
     // Table generation and the panels.
     void RicominciaEsercizi();
     void NuovaTabella();

@@ -1,6 +1,6 @@
 #include "layout/griglia.h"
 
-#include "platform/form.h"
+#include "platform/control.h"
 
 namespace {
 
@@ -30,16 +30,16 @@ constexpr Tratto kTratti[10] = {
 
 } // namespace
 
-void PosizionaLinee(platform::Form& finestra) {
-    const platform::Control& minuendo = finestra.Ctl(u"Label1");
+void PosizionaLinee(const Albero& albero) {
+    const platform::Control& minuendo = *albero.minuendo;
     const float l = static_cast<float>(minuendo.Left());
     const float t = static_cast<float>(minuendo.Top());
     const float w = static_cast<float>(minuendo.Width());
     const float h = static_cast<float>(minuendo.Height());
     for (int k = 0; k < 10; ++k) {
         const Tratto& tratto = kTratti[k];
-        const platform::Control& segno = finestra.Ctl(u"lblSegno", k);
-        platform::Control& linea = finestra.Ctl(u"Line2", k);
+        const platform::Control& segno = *albero.segni[static_cast<std::size_t>(k)];
+        platform::Control& linea = *albero.linee[static_cast<std::size_t>(k)];
         float x1 = l - 150;
         if (tratto.partenza == Ancora::Centro) {
             x1 = l + w / 2;
@@ -54,13 +54,12 @@ void PosizionaLinee(platform::Form& finestra) {
     }
 }
 
-void AllineaRiquadri(platform::Form& finestra) {
-    const platform::Control& riferimento = finestra.Ctl(u"lblRiferimento");
-    const QStringView riquadri[] = {u"fraAiuto", u"fraTastierino", u"fraAvviso", u"fraIntervento"};
-    for (const QStringView nome : riquadri) {
-        finestra.Ctl(nome).SetTop(riferimento.Top());
+void AllineaRiquadri(const platform::Control& riferimento,
+                     std::span<platform::Control* const> riquadri) {
+    for (platform::Control* riquadro : riquadri) {
+        riquadro->SetTop(riferimento.Top());
     }
-    for (const QStringView nome : riquadri) {
-        finestra.Ctl(nome).SetLeft(riferimento.Left());
+    for (platform::Control* riquadro : riquadri) {
+        riquadro->SetLeft(riferimento.Left());
     }
 }
