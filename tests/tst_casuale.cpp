@@ -6,6 +6,7 @@
 // TABELLA_SEME=n fixes the seed; TABELLA_AZIONI=n and TABELLA_TABELLE=n lengthen the runs
 // (scripts/soak.sh).
 
+#include "esercizio.h"
 #include "exercise/regoletabella.h"
 #include "shared/icona.h"
 #include "stampantefinta.h"
@@ -321,8 +322,7 @@ private:
         f.Window()->activateWindow();
         f.Option1(0).SetFocus();
         QCoreApplication::processEvents();
-        const QString giusta =
-            p_->stato.Risultati[static_cast<std::size_t>(f.RigaCorrente)].trimmed();
+        const QString giusta = RispostaAttesa(p_->stato, f);
         for (const QChar c : giusta) {
             Tasto(Qt::Key(Qt::Key_0 + c.digitValue()), false, 0);
         }
@@ -543,8 +543,7 @@ void TestCasuale::thousandsOfTables() {
         ripartenze += minuendo < precedente ? 1 : 0;
         precedente = minuendo;
         for (int riga = 0; riga < 10; ++riga) {
-            const QString giusta =
-                p.stato.Risultati[static_cast<std::size_t>(f.RigaCorrente)].trimmed();
+            const QString giusta = RispostaAttesa(p.stato, f);
             QVERIFY(giusta.toInt() >= minuendo - 10 && giusta.size() <= 3);
             const QString sbagliata = giusta == u"999" ? u"998"_s : u"999"_s;
             auto digita = [&](const QString& testo) {

@@ -1,6 +1,7 @@
 // The exercise screen: its design and the generation of a table.
 
 #include "casofinto.h"
+#include "esercizio.h"
 #include "exercise/frmoperativo.h"
 #include "exercise/regoletabella.h"
 #include "platform/random.h"
@@ -86,19 +87,6 @@ QRectF InFinestra(FrmOperativo& frm, const platform::ControlDesign& row) {
 }
 
 const char* const kRiquadri[] = {"fraTastierino", "fraAiuto", "fraAvviso", "fraIntervento"};
-
-// The panel in front: the one the window draws last.
-QString RiquadroDavanti(FrmOperativo& frm) {
-    QString davanti;
-    for (QObject* child : frm.Client()->children()) {
-        for (const char* nome : kRiquadri) {
-            if (child->objectName() == QLatin1String(nome)) {
-                davanti = child->objectName();
-            }
-        }
-    }
-    return davanti;
-}
 
 QStringList RiquadriAccesi(FrmOperativo& frm) {
     QStringList accesi;

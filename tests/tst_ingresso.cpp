@@ -2,6 +2,7 @@
 // array accepts, the keyboard's own digits, any mouse button, and keys held down.
 
 #include "casofinto.h"
+#include "esercizio.h"
 #include "exercise/regoletabella.h"
 #include "input/pulsantiera.h"
 #include "shared/icona.h"
@@ -84,9 +85,7 @@ struct Schermo {
     bool ok = false;
     FrmOperativo& frm() { return p.frmOperativo; }
     Control& Tasto(int i) { return frm().Option1(i); }
-    QString Atteso() {
-        return p.stato.Risultati[static_cast<std::size_t>(frm().RigaCorrente)].trimmed();
-    }
+    QString Atteso() { return RispostaAttesa(p.stato, frm()); }
     QString Cella() { return frm().lblRisultato(frm().RigaCorrente).Caption(); }
     void FuocoSu(Control& c) { QVERIFY(c.SetFocus()); }
     void Sbaglia() { // a wrong answer from the keyboard: the help offer is up, "SI" focused
@@ -94,26 +93,8 @@ struct Schermo {
         Premi(Qt::Key_7);
         Premi(Qt::Key_Return);
     }
-    void FinoAllaFineTabella() {
-        while (p.stato.NumeroEsercizio < 10) {
-            frm().PremiTasto(tastierino::Cancella);
-            for (const QChar c : Atteso()) {
-                frm().PremiTasto(c.digitValue());
-            }
-            frm().PremiTasto(tastierino::Invio);
-        }
-    }
+    void FinoAllaFineTabella() { RispondiFinoA(frm(), p.stato, 10); }
 };
-
-bool InFront(FrmOperativo& f, const char* nome) {
-    QString davanti;
-    for (QObject* c : f.Client()->children()) {
-        if (c->objectName().startsWith(u"fra")) {
-            davanti = c->objectName();
-        }
-    }
-    return davanti == QLatin1String(nome);
-}
 
 } // namespace
 
@@ -371,7 +352,7 @@ void TestIngresso::helpAndNoticeKeys() {
     s.p.stato.NumeroEsercizio = 29; // the thirtieth exercise
     s.frm().PremiTasto(8);
     s.frm().PremiTasto(tastierino::Invio);
-    QVERIFY(InFront(s.frm(), "fraAvviso"));
+    QVERIFY(RiquadroDavanti(s.frm()) == u"fraAvviso");
     QVERIFY(s.frm().optAvviso(0).HasFocus());
     Premi(Qt::Key_Return); // "Stampa": the print window, without waiting for it
     QVERIFY(s.p.frmStampaEsercizio.IsShown());
@@ -384,7 +365,7 @@ void TestIngresso::helpAndNoticeKeys() {
     Premi(Qt::Key_R);
     QVERIFY(s.frm().optAvviso(1).HasFocus());
     Premi(Qt::Key_Return); // "Ricomincia"
-    QVERIFY(InFront(s.frm(), "fraTastierino"));
+    QVERIFY(RiquadroDavanti(s.frm()) == u"fraTastierino");
     QCOMPARE(int{s.p.stato.NumeroEsercizio}, 0);
 }
 
@@ -399,11 +380,11 @@ void TestIngresso::anyMouseButton() {
     QVERIFY(!s.Tasto(7).Value());
     QTest::mousePress(s.Tasto(tastierino::Invio).Widget(),
                       Qt::MiddleButton); // wrong: the help offer
-    QVERIFY(InFront(s.frm(), "fraAiuto"));
+    QVERIFY(RiquadroDavanti(s.frm()) == u"fraAiuto");
     QTest::mouseRelease(s.Tasto(tastierino::Invio).Widget(), Qt::MiddleButton);
     QTest::mousePress(s.frm().Option3(1).Widget(), Qt::RightButton); // "NO"
     QCOMPARE(int{s.frm().ContaNo}, 1);
-    QVERIFY(InFront(s.frm(), "fraTastierino"));
+    QVERIFY(RiquadroDavanti(s.frm()) == u"fraTastierino");
     QTest::mouseRelease(s.frm().Option3(1).Widget(), Qt::RightButton);
     QVERIFY(!s.frm().Option3(1).Value());
 }
@@ -431,7 +412,7 @@ void TestIngresso::heldEnterOnTheThirdNo() {
     s.Sbaglia();
     Premi(Qt::Key_N);
     Tieni(Qt::Key_Return, 12);
-    QVERIFY(InFront(s.frm(), "fraIntervento"));
+    QVERIFY(RiquadroDavanti(s.frm()) == u"fraIntervento");
     QVERIFY(s.frm().optOK().HasFocus());
     QCOMPARE(int{s.frm().RigaCorrente}, 0);
     Premi(Qt::Key_Shift); // any key, Shift alone included

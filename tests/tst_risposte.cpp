@@ -2,6 +2,7 @@
 // the notice after thirty exercises, and the help dialogue.
 
 #include "casofinto.h"
+#include "esercizio.h"
 #include "exercise/frmoperativo.h"
 #include "exercise/regoletabella.h"
 
@@ -38,28 +39,14 @@ struct Schermo {
     bool ok = false;
 
     // Types on the keypad: digits, 'C' for "Cancella".
-    void Digita(QStringView tasti) {
-        for (const QChar t : tasti) {
-            frm.PremiTasto(t == u'C' ? 10 : t.digitValue());
-        }
-    }
+    void Digita(QStringView tasti) { ::Digita(frm, tasti); }
     void Invio() { frm.PremiTasto(tastierino::Invio); }
-    QString Atteso() const {
-        return stato.Risultati[static_cast<std::size_t>(frm.RigaCorrente)].trimmed();
-    }
+    QString Atteso() const { return RispostaAttesa(stato, frm); }
     QString Prefisso(int riga) const { return regole::PrefissoEsercizio(stato.Tabella, riga + 1); }
     QString Riga(int n) const { return stato.Esercizi[static_cast<std::size_t>(n)]; }
     Control& Cella() { return frm.lblRisultato(frm.RigaCorrente); }
     bool Invio_acceso() { return frm.Option1(tastierino::Invio).Enabled(); }
-    QString Davanti() {
-        QString davanti;
-        for (QObject* c : frm.Client()->children()) {
-            if (c->objectName().startsWith(u"fra")) {
-                davanti = c->objectName();
-            }
-        }
-        return davanti;
-    }
+    QString Davanti() { return RiquadroDavanti(frm); }
     QString Fuoco() const {
         QWidget* w = frm.Window()->focusWidget();
         return w != nullptr ? w->objectName() : QString();
@@ -91,15 +78,7 @@ struct Schermo {
         }
     }
     // Answers rows right until the given running exercise number.
-    void RispondiFinoA(int numero) {
-        while (stato.NumeroEsercizio < numero) {
-            if (frm.Option1(tastierino::NuovaTabella).Enabled()) {
-                frm.PremiTasto(tastierino::NuovaTabella);
-            }
-            Digita(Atteso());
-            Invio();
-        }
-    }
+    void RispondiFinoA(int numero) { ::RispondiFinoA(frm, stato, numero); }
 };
 
 } // namespace
