@@ -71,9 +71,9 @@ constexpr Tasto kTastierino[14] = {
     {u"Esco", 3012, 1710, 1956, false, 13},
 };
 
-ControlDesign Riquadro(const QString& name, int left, int top) {
-    ControlDesign d = Row(name, -1, ControlKind::Frame, {}, left, top, 5040, 2400);
-    d.backColour = tavolozza::Pesca;
+// One of the four panels, all of one size.
+ControlDesign Pannello(const QString& name, int left, int top) {
+    ControlDesign d = FrameRow(name, {}, left, top, 5040, 2400, tavolozza::Pesca);
     d.border = true;
     return d;
 }
@@ -81,32 +81,22 @@ ControlDesign Riquadro(const QString& name, int left, int top) {
 ControlDesign Pulsante(const QString& name, int index, const QString& container,
                        const QString& caption, int left, int top, int width, int height,
                        int tabIndex) {
-    ControlDesign d =
-        Row(name, index, ControlKind::OptionButton, {container}, left, top, width, height);
-    d.caption = caption;
-    d.font = kArial2025;
-    d.foreColour = colour::ButtonText;
-    d.backColour = tavolozza::ColoreRiposo;
-    d.tabIndex = tabIndex;
-    return d;
+    return ButtonRow(ControlKind::OptionButton, name, index, {container}, caption, left, top, width,
+                     height, kArial2025, tavolozza::ColoreRiposo, tabIndex);
 }
 
+// A label of the tree: its text centred, on the frame's background.
 ControlDesign Etichetta(const QString& name, int index, const QString& container,
                         const QString& caption, int left, int top, int width, int height,
                         const FontSpec& font) {
-    ControlDesign d = Row(name, index, ControlKind::Label, {container}, left, top, width, height);
-    d.caption = caption;
-    d.font = font;
+    ControlDesign d = LabelRow(name, index, {container}, caption, left, top, width, height, font);
     d.alignment = Align::Centre;
     d.transparent = true;
     return d;
 }
 
 void AlberoEsercizi(std::vector<ControlDesign>& c) {
-    ControlDesign frame =
-        Row(QStringLiteral("Frame1"), -1, ControlKind::Frame, {}, 600, 1170, 10644, 4575);
-    frame.backColour = tavolozza::Pesca;
-    c.push_back(frame);
+    c.push_back(FrameRow(QStringLiteral("Frame1"), {}, 600, 1170, 10644, 4575, tavolozza::Pesca));
     const QString f = QStringLiteral("Frame1");
 
     ControlDesign minuendo = Etichetta(QStringLiteral("Label1"), -1, f, QStringLiteral("4"), 4752,
@@ -174,18 +164,15 @@ void AiutoVisivo(std::vector<ControlDesign>& c) {
     c.push_back(picture);
     for (int i = 0; i < 4; ++i) {
         ControlDesign frame =
-            Row(QStringLiteral("Frame2"), i, ControlKind::Frame, {QStringLiteral("Picture11")},
-                kLettere[i].left, kLettere[i].top, 1020, 1140);
-        frame.backColour = tavolozza::Pesca;
+            FrameRow(QStringLiteral("Frame2"), {QStringLiteral("Picture11")}, kLettere[i].left,
+                     kLettere[i].top, 1020, 1140, tavolozza::Pesca);
+        frame.index = i;
         c.push_back(frame);
     }
     for (int i = 0; i < 4; ++i) {
         const ControlRef frame{QStringLiteral("Frame2"), i};
-        ControlDesign cerchio = Row(QStringLiteral("Shape1"), i, ControlKind::Shape, frame, 24,
-                                    kLettere[i].cerchioTop, 960, 960);
-        cerchio.shape = ShapeKind::Circle;
-        cerchio.backColour = Rgb(255, 192, 255);
-        c.push_back(cerchio);
+        c.push_back(ShapeRow(QStringLiteral("Shape1"), i, frame, ShapeKind::Circle, 24,
+                             kLettere[i].cerchioTop, 960, 960, Rgb(255, 192, 255)));
     }
     // The letters come after the circles, so that they are drawn above them.
     for (int i = 0; i < 4; ++i) {
@@ -208,7 +195,7 @@ void Riquadri(std::vector<ControlDesign>& c) {
     c.push_back(riferimento);
 
     const QString tastierino = QStringLiteral("fraTastierino");
-    c.push_back(Riquadro(tastierino, 6060, 5865));
+    c.push_back(Pannello(tastierino, 6060, 5865));
     for (int i = 0; i < tastierino::Pulsanti; ++i) {
         const Tasto& t = kTastierino[i];
         ControlDesign tasto =
@@ -222,7 +209,7 @@ void Riquadri(std::vector<ControlDesign>& c) {
     }
 
     const QString aiuto = QStringLiteral("fraAiuto");
-    c.push_back(Riquadro(aiuto, 6360, 5790));
+    c.push_back(Pannello(aiuto, 6360, 5790));
     ControlDesign domanda =
         Etichetta(QStringLiteral("LblAiuto"), -1, aiuto, QStringLiteral("Ti aiuto ?"), 270, 255,
                   3825, 855, {QStringLiteral("Arial"), 21.75, true});
@@ -235,7 +222,7 @@ void Riquadri(std::vector<ControlDesign>& c) {
                          660, 75));
 
     const QString intervento = QStringLiteral("fraIntervento");
-    c.push_back(Riquadro(intervento, 4635, 6000));
+    c.push_back(Pannello(intervento, 4635, 6000));
     c.push_back(Etichetta(QStringLiteral("lblIntervento"), -1, intervento,
                           QStringLiteral("Intervengo io"), 210, 300, 4095, 945,
                           {QStringLiteral("Arial"), 26.25, true}));
@@ -245,7 +232,7 @@ void Riquadri(std::vector<ControlDesign>& c) {
     c.push_back(ok);
 
     const QString avviso = QStringLiteral("fraAvviso");
-    c.push_back(Riquadro(avviso, 5850, 5955));
+    c.push_back(Pannello(avviso, 5850, 5955));
     c.push_back(Etichetta(QStringLiteral("Label4"), 4, avviso,
                           QStringLiteral("Se ricominci gli esercizi andranno persi"), 135, 180,
                           4755, 780, kArial1575));
@@ -253,20 +240,6 @@ void Riquadri(std::vector<ControlDesign>& c) {
                          1080, 3330, 585, 68));
     c.push_back(Pulsante(QStringLiteral("optAvviso"), 1, avviso, QStringLiteral("Ricomincia"), 780,
                          1740, 3330, 585, 67));
-}
-
-ControlDesign Temporizzatore(const QString& name, bool enabled, int interval) {
-    ControlDesign d = Row(name, -1, ControlKind::Timer, {}, 0, 0, 0, 0);
-    d.enabled = enabled;
-    d.interval = interval;
-    return d;
-}
-
-ControlDesign Menu(const QString& name, const QString& caption, bool enabled) {
-    ControlDesign d = Row(name, -1, ControlKind::Menu, {}, 0, 0, 0, 0);
-    d.caption = caption;
-    d.enabled = enabled;
-    return d;
 }
 
 } // namespace
@@ -286,12 +259,12 @@ FormDesign DisegnoFrmOperativo() {
     AlberoEsercizi(c);
     AiutoVisivo(c);
     Riquadri(c);
-    c.push_back(Temporizzatore(QStringLiteral("Timer1"), true, 10));
-    c.push_back(Temporizzatore(QStringLiteral("Timer2"), false, 50));
-    c.push_back(Temporizzatore(QStringLiteral("Timer3"), false, 400));
+    c.push_back(TimerRow(QStringLiteral("Timer1"), true, 10));
+    c.push_back(TimerRow(QStringLiteral("Timer2"), false, 50));
+    c.push_back(TimerRow(QStringLiteral("Timer3"), false, 400));
     c.push_back(
-        Menu(QStringLiteral("MnuStampaEsercizio"), QStringLiteral("Stampa esercizio"), false));
-    c.push_back(Menu(QStringLiteral("mnuInfo"), QStringLiteral("Autore"), true));
-    c.push_back(Menu(QStringLiteral("mnuIstruzioni"), QStringLiteral("Istruzioni"), false));
+        MenuRow(QStringLiteral("MnuStampaEsercizio"), QStringLiteral("Stampa esercizio"), false));
+    c.push_back(MenuRow(QStringLiteral("mnuInfo"), QStringLiteral("Autore"), true));
+    c.push_back(MenuRow(QStringLiteral("mnuIstruzioni"), QStringLiteral("Istruzioni"), false));
     return form;
 }

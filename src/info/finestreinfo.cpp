@@ -12,23 +12,17 @@ constexpr colour::Value kCiano = Rgb(128, 255, 255);
 
 ControlDesign Etichetta(const QString& name, const QString& caption, int left, int top, int width,
                         int height, const FontSpec& font, colour::Value fore) {
-    ControlDesign d = Row(name, -1, ControlKind::Label, {}, left, top, width, height);
-    d.caption = caption;
-    d.font = font;
+    ControlDesign d = LabelRow(name, -1, {}, caption, left, top, width, height, font);
     d.foreColour = fore;
     d.transparent = true;
     return d;
 }
 
 ControlDesign Chiudi(int left, int top, int width, int height) {
-    ControlDesign d = Row(QStringLiteral("Command1"), -1, ControlKind::CommandButton, {}, left, top,
-                          width, height);
-    d.caption = QStringLiteral("C h i u d i");
+    ControlDesign d = ButtonRow(ControlKind::CommandButton, QStringLiteral("Command1"), -1, {},
+                                QStringLiteral("C h i u d i"), left, top, width, height,
+                                {QStringLiteral("Arial"), 12, false}, kCiano, 1);
     d.accessibleName = QStringLiteral("Chiudi");
-    d.font = {QStringLiteral("Arial"), 12, false};
-    d.foreColour = colour::ButtonText;
-    d.backColour = kCiano;
-    d.tabIndex = 1;
     return d;
 }
 

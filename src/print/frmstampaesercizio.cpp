@@ -14,13 +14,8 @@ constexpr int kRighe[10] = {2955, 3375, 3795, 4245, 4695, 5145, 5595, 6045, 6510
 
 ControlDesign Pulsante(const QString& name, const QString& caption, int left, int top,
                        int tabIndex) {
-    ControlDesign d = Row(name, -1, ControlKind::CommandButton, {}, left, top, 4155, 885);
-    d.caption = caption;
-    d.font = {QStringLiteral("Arial"), 14.25, true};
-    d.foreColour = colour::ButtonText;
-    d.backColour = kCiano;
-    d.tabIndex = tabIndex;
-    return d;
+    return ButtonRow(ControlKind::CommandButton, name, -1, {}, caption, left, top, 4155, 885,
+                     {QStringLiteral("Arial"), 14.25, true}, kCiano, tabIndex);
 }
 
 FormDesign DisegnoFrmStampaEsercizio() {

@@ -12,9 +12,7 @@ constexpr colour::Value kBluNotte = Rgb(0, 0, 128);
 constexpr colour::Value kRosa = Rgb(255, 128, 255);
 
 ControlDesign Cornice(const QString& name, int left, int top, int width, int height) {
-    ControlDesign d = Row(name, -1, ControlKind::Frame, {}, left, top, width, height);
-    d.backColour = tavolozza::Pesca;
-    return d;
+    return FrameRow(name, {}, left, top, width, height, tavolozza::Pesca);
 }
 
 ControlDesign Tendina(const QString& name, int left, int width, Dock dock, int tabIndex) {
@@ -27,37 +25,33 @@ ControlDesign Tendina(const QString& name, int left, int width, Dock dock, int t
     return d;
 }
 
-ControlDesign Riquadro(const QString& name, int left, int top, int width, int height,
-                       colour::Value back) {
-    ControlDesign d =
-        Row(name, -1, ControlKind::Shape, QStringLiteral("frmTitolo"), left, top, width, height);
-    d.shape = ShapeKind::RoundedRectangle;
-    d.backColour = back;
-    return d;
+// A rounded rectangle of the title block.
+ControlDesign Arrotondato(const QString& name, int left, int top, int width, int height,
+                          colour::Value back) {
+    return ShapeRow(name, -1, QStringLiteral("frmTitolo"), ShapeKind::RoundedRectangle, left, top,
+                    width, height, back);
 }
 
 // The title block, from the bottom of the drawing order to the top.
 void Titolo(std::vector<ControlDesign>& c) {
     const QString titolo = QStringLiteral("frmTitolo");
-    c.push_back(Riquadro(QStringLiteral("Shape4"), 8340, 30, 3180, 1935, Rgb(0, 0, 192)));
-    c.push_back(Riquadro(QStringLiteral("Shape3"), 8385, 60, 3120, 1875, tavolozza::Pesca));
+    c.push_back(Arrotondato(QStringLiteral("Shape4"), 8340, 30, 3180, 1935, Rgb(0, 0, 192)));
+    c.push_back(Arrotondato(QStringLiteral("Shape3"), 8385, 60, 3120, 1875, tavolozza::Pesca));
     ControlDesign ombra =
-        Riquadro(QStringLiteral("Shape1"), 90, 90, 8220, 1935, tavolozza::ColoreFuoco);
+        Arrotondato(QStringLiteral("Shape1"), 90, 90, 8220, 1935, tavolozza::ColoreFuoco);
     ombra.borderWidth = 2;
     c.push_back(ombra);
-    c.push_back(Riquadro(QStringLiteral("Shape2"), 90, 60, 8160, 1875, tavolozza::Pesca));
+    c.push_back(Arrotondato(QStringLiteral("Shape2"), 90, 60, 8160, 1875, tavolozza::Pesca));
 
-    ControlDesign versione =
-        Row(QStringLiteral("Label7"), -1, ControlKind::Label, titolo, 8730, 405, 2250, 1140);
-    versione.font = {QStringLiteral("Arial"), 9.75, true};
+    ControlDesign versione = LabelRow(QStringLiteral("Label7"), -1, titolo, {}, 8730, 405, 2250,
+                                      1140, {QStringLiteral("Arial"), 9.75, true});
     versione.foreColour = Rgb(0, 0, 192);
     versione.transparent = true;
     c.push_back(versione);
 
     ControlDesign nome =
-        Row(QStringLiteral("Label4"), -1, ControlKind::Label, titolo, 330, 330, 7800, 1395);
-    nome.caption = QStringLiteral("TABELLA: sottrazione");
-    nome.font = {QStringLiteral("Arial"), 27.75, true};
+        LabelRow(QStringLiteral("Label4"), -1, titolo, QStringLiteral("TABELLA: sottrazione"), 330,
+                 330, 7800, 1395, {QStringLiteral("Arial"), 27.75, true});
     nome.foreColour = kBluNotte;
     nome.backColour = tavolozza::Pesca;
     nome.alignment = Align::Centre;
@@ -78,26 +72,23 @@ constexpr Tabella kTabelle[11] = {
 void Pulsanti(std::vector<ControlDesign>& c) {
     for (int k = 0; k < 11; ++k) {
         const Tabella& t = kTabelle[k];
-        ControlDesign d = Row(QStringLiteral("Option1"), k, ControlKind::OptionButton,
-                              QStringLiteral("frame1"), t.left, t.top, t.width, t.height);
-        d.caption = QString::number(10 + k);
-        d.font = {QStringLiteral("Arial"), 15.75, true};
+        ControlDesign d = ButtonRow(
+            ControlKind::OptionButton, QStringLiteral("Option1"), k, QStringLiteral("frame1"),
+            QString::number(10 + k), t.left, t.top, t.width, t.height,
+            {QStringLiteral("Arial"), 15.75, true}, tavolozza::ColoreRiposo, 9 + k);
         d.foreColour = kBluNotte;
-        d.backColour = tavolozza::ColoreRiposo;
-        d.tabIndex = 9 + k;
         c.push_back(d);
     }
     const QString comandi[3] = {QStringLiteral("Vai"), QStringLiteral("Ripristina"),
                                 QStringLiteral("Esci")};
     constexpr int alto[3] = {150, 975, 1740};
     for (int i = 0; i < 3; ++i) {
-        ControlDesign d = Row(QStringLiteral("Option2"), i, ControlKind::OptionButton,
-                              QStringLiteral("Frame2"), 90, alto[i], 3945, 630);
-        d.caption = comandi[i];
-        d.font = {QStringLiteral("MS Sans Serif"), 18, true};
+        // The focus order runs upwards: "Esci", "Ripristina", "Vai".
+        ControlDesign d =
+            ButtonRow(ControlKind::OptionButton, QStringLiteral("Option2"), i,
+                      QStringLiteral("Frame2"), comandi[i], 90, alto[i], 3945, 630,
+                      {QStringLiteral("MS Sans Serif"), 18, true}, tavolozza::ColoreRiposo, 24 - i);
         d.foreColour = kBluNotte;
-        d.backColour = tavolozza::ColoreRiposo;
-        d.tabIndex = 24 - i; // upwards: "Esci", "Ripristina", "Vai"
         c.push_back(d);
     }
 }
@@ -117,29 +108,22 @@ FormDesign DisegnoFrmInizio() {
     form.font = {QStringLiteral("MS Sans Serif"), 8.25, false};
 
     auto& c = form.controls;
-    ControlDesign timer =
-        Row(QStringLiteral("timerTendine"), -1, ControlKind::Timer, {}, 0, 0, 0, 0);
-    timer.enabled = false;
-    timer.interval = 10;
-    c.push_back(timer);
+    c.push_back(TimerRow(QStringLiteral("timerTendine"), false, 10));
     c.push_back(Tendina(QStringLiteral("Picture1"), 0, 120, Dock::Left, 7));
     c.push_back(Tendina(QStringLiteral("Picture2"), 11655, 228, Dock::Right, 6));
     c.push_back(Cornice(QStringLiteral("frmTitolo"), 0, 0, 11745, 2295));
     c.push_back(Cornice(QStringLiteral("frame1"), 585, 4485, 5655, 2805));
     c.push_back(Cornice(QStringLiteral("Frame2"), 6675, 4485, 4125, 2805));
 
-    ControlDesign scelta =
-        Row(QStringLiteral("Label1"), -1, ControlKind::Label, {}, 585, 2625, 8925, 645);
-    scelta.caption = QStringLiteral("Tabella ");
-    scelta.font = {QStringLiteral("Arial"), 18, true};
+    ControlDesign scelta = LabelRow(QStringLiteral("Label1"), -1, {}, QStringLiteral("Tabella "),
+                                    585, 2625, 8925, 645, {QStringLiteral("Arial"), 18, true});
     scelta.foreColour = kRossoScuro;
     scelta.transparent = true;
     c.push_back(scelta);
 
     ControlDesign firma =
-        Row(QStringLiteral("Label5"), -1, ControlKind::Label, {}, 420, 7515, 5340, 465);
-    firma.caption = QStringLiteral("Il nuovo software di Velurio");
-    firma.font = {QStringLiteral("Arial"), 18, true};
+        LabelRow(QStringLiteral("Label5"), -1, {}, QStringLiteral("Il nuovo software di Velurio"),
+                 420, 7515, 5340, 465, {QStringLiteral("Arial"), 18, true});
     firma.foreColour = kRossoScuro;
     firma.backColour = tavolozza::Pesca;
     c.push_back(firma);
@@ -147,8 +131,6 @@ FormDesign DisegnoFrmInizio() {
     Titolo(c);
     Pulsanti(c);
 
-    ControlDesign menu = Row(QStringLiteral("mnuInfo"), -1, ControlKind::Menu, {}, 0, 0, 0, 0);
-    menu.caption = QStringLiteral("Autore");
-    c.push_back(menu);
+    c.push_back(MenuRow(QStringLiteral("mnuInfo"), QStringLiteral("Autore"), true));
     return form;
 }
