@@ -245,15 +245,11 @@ void Riquadri(std::vector<ControlDesign>& c) {
 } // namespace
 
 FormDesign DisegnoFrmOperativo() {
-    FormDesign form;
-    form.name = QStringLiteral("frmOperativo");
-    form.caption = QStringLiteral("TABELLA");
-    form.backColour = tavolozza::Pesca;
-    form.scaleWidth = 11910;
-    form.scaleHeight = 8595;
+    FormDesign form =
+        WindowDesign(QStringLiteral("frmOperativo"), QStringLiteral("TABELLA"), 11910, 8595,
+                     tavolozza::Pesca, {QStringLiteral("MS Sans Serif"), 12, false});
     form.maximised = true;
     form.icon = true;
-    form.font = {QStringLiteral("MS Sans Serif"), 12, false};
 
     auto& c = form.controls;
     AlberoEsercizi(c);

@@ -27,13 +27,8 @@ ControlDesign Chiudi(int left, int top, int width, int height) {
 }
 
 FormDesign Finestra(const QString& name, const QString& caption, int width, int height) {
-    FormDesign f;
-    f.name = name;
-    f.caption = caption;
-    f.backColour = kAzzurro;
-    f.scaleWidth = width;
-    f.scaleHeight = height;
-    f.font = {QStringLiteral("MS Sans Serif"), 8.25, false};
+    FormDesign f = WindowDesign(name, caption, width, height, kAzzurro,
+                                {QStringLiteral("MS Sans Serif"), 8.25, false});
     f.fixedSize = true; // nothing in it follows a resize
     return f;
 }

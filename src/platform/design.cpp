@@ -62,6 +62,18 @@ ControlDesign TimerRow(QString name, bool enabled, int interval) {
     return d;
 }
 
+FormDesign WindowDesign(QString name, QString caption, int scaleWidth, int scaleHeight,
+                        colour::Value back, FontSpec font) {
+    FormDesign f;
+    f.name = std::move(name);
+    f.caption = std::move(caption);
+    f.backColour = back;
+    f.scaleWidth = scaleWidth;
+    f.scaleHeight = scaleHeight;
+    f.font = std::move(font);
+    return f;
+}
+
 ControlDesign MenuRow(QString name, QString caption, bool enabled) {
     ControlDesign d = Row(std::move(name), -1, ControlKind::Menu, {}, 0, 0, 0, 0);
     d.caption = std::move(caption);

@@ -76,20 +76,6 @@ struct ControlDesign {
 ControlDesign Row(QString name, int index, ControlKind kind, ControlRef container, int left,
                   int top, int width, int height);
 
-// The row builders every design shares: a row of one kind with what that kind always has; a
-// design sets the rest on the row it gets back.
-ControlDesign LabelRow(QString name, int index, ControlRef container, QString caption, int left,
-                       int top, int width, int height, FontSpec font);
-ControlDesign FrameRow(QString name, ControlRef container, int left, int top, int width, int height,
-                       colour::Value back);
-ControlDesign ShapeRow(QString name, int index, ControlRef container, ShapeKind shape, int left,
-                       int top, int width, int height, colour::Value back);
-ControlDesign ButtonRow(ControlKind kind, QString name, int index, ControlRef container,
-                        QString caption, int left, int top, int width, int height, FontSpec font,
-                        colour::Value back, int tabIndex);
-ControlDesign TimerRow(QString name, bool enabled, int interval);
-ControlDesign MenuRow(QString name, QString caption, bool enabled);
-
 struct FormDesign {
     QString name;
     QString caption;
@@ -103,5 +89,23 @@ struct FormDesign {
     FontSpec font;
     std::vector<ControlDesign> controls; // in the window's fixed enumeration order
 };
+
+// The row builders every design shares: a row of one kind with what that kind always has; a
+// design sets the rest on the row it gets back.
+ControlDesign LabelRow(QString name, int index, ControlRef container, QString caption, int left,
+                       int top, int width, int height, FontSpec font);
+ControlDesign FrameRow(QString name, ControlRef container, int left, int top, int width, int height,
+                       colour::Value back);
+ControlDesign ShapeRow(QString name, int index, ControlRef container, ShapeKind shape, int left,
+                       int top, int width, int height, colour::Value back);
+ControlDesign ButtonRow(ControlKind kind, QString name, int index, ControlRef container,
+                        QString caption, int left, int top, int width, int height, FontSpec font,
+                        colour::Value back, int tabIndex);
+ControlDesign TimerRow(QString name, bool enabled, int interval);
+
+// A window's own row: its name, caption, client area in twips, background and font.
+FormDesign WindowDesign(QString name, QString caption, int scaleWidth, int scaleHeight,
+                        colour::Value back, FontSpec font);
+ControlDesign MenuRow(QString name, QString caption, bool enabled);
 
 } // namespace platform

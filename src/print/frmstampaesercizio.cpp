@@ -19,16 +19,12 @@ ControlDesign Pulsante(const QString& name, const QString& caption, int left, in
 }
 
 FormDesign DisegnoFrmStampaEsercizio() {
-    FormDesign f;
-    f.name = QStringLiteral("FrmStampaEsercizio");
-    f.caption = QStringLiteral("FINESTRA DI STAMPA");
-    f.backColour = kCiano;
+    FormDesign f =
+        WindowDesign(QStringLiteral("FrmStampaEsercizio"), QStringLiteral("FINESTRA DI STAMPA"),
+                     11910, 8730, kCiano, {QStringLiteral("Courier"), 9.75, false});
     f.foreColour = Rgb(0, 0, 0);
-    f.scaleWidth = 11910;
-    f.scaleHeight = 8730;
     f.maximised = true;
     f.icon = true;
-    f.font = {QStringLiteral("Courier"), 9.75, false};
 
     ControlDesign titolo =
         Row(QStringLiteral("Label5"), -1, ControlKind::Label, {}, 660, 75, 10725, 525);

@@ -96,16 +96,11 @@ void Pulsanti(std::vector<ControlDesign>& c) {
 } // namespace
 
 FormDesign DisegnoFrmInizio() {
-    FormDesign form;
-    form.name = QStringLiteral("FrmInizio");
-    form.caption = QStringLiteral("Tabella");
-    form.backColour = tavolozza::Pesca;
-    form.foreColour = colour::WindowText;
-    form.scaleWidth = 11880;
-    form.scaleHeight = 8310;
+    FormDesign form =
+        WindowDesign(QStringLiteral("FrmInizio"), QStringLiteral("Tabella"), 11880, 8310,
+                     tavolozza::Pesca, {QStringLiteral("MS Sans Serif"), 8.25, false});
     form.maximised = true;
     form.icon = true;
-    form.font = {QStringLiteral("MS Sans Serif"), 8.25, false};
 
     auto& c = form.controls;
     c.push_back(TimerRow(QStringLiteral("timerTendine"), false, 10));
