@@ -372,14 +372,11 @@ private:
 
     static QString Riquadri(FrmOperativo& op) {
         QStringList accesi;
-        QString davanti;
+        const QString davanti = RiquadroDavanti(op);
         for (QObject* c : op.Client()->children()) {
             const QString nome = c->objectName();
-            if (nome.startsWith(u"fra")) {
-                davanti = nome;
-                if (op.Ctl(nome).Enabled()) {
-                    accesi << nome;
-                }
+            if (nome.startsWith(u"fra") && op.Ctl(nome).Enabled()) {
+                accesi << nome;
             }
         }
         if (accesi.size() != 1 || accesi.first() != davanti) {

@@ -131,11 +131,13 @@ void TestIngresso::scanningOnTheKeypad_data() {
     QTest::addColumn<int>("da");
     QTest::addColumn<int>("a");
     QTest::newRow("0 to 1") << u"risposta"_s << 0 << 1;
-    QTest::newRow("9 to Cancella") << u"risposta"_s << 9 << 10;
-    QTest::newRow("Invio skips the two switched-off buttons and wraps") << u"risposta"_s << 11 << 0;
-    QTest::newRow("Cancella wraps while Invio is off") << u"vuota"_s << 10 << 0;
-    QTest::newRow("end of table: Nuova Tabella to Esco") << u"fine"_s << 12 << 13;
-    QTest::newRow("end of table: Esco back to Nuova Tabella") << u"fine"_s << 13 << 12;
+    using namespace tastierino;
+    QTest::newRow("9 to Cancella") << u"risposta"_s << 9 << Cancella;
+    QTest::newRow("Invio skips the two switched-off buttons and wraps")
+        << u"risposta"_s << Invio << 0;
+    QTest::newRow("Cancella wraps while Invio is off") << u"vuota"_s << Cancella << 0;
+    QTest::newRow("end of table: Nuova Tabella to Esco") << u"fine"_s << NuovaTabella << Esco;
+    QTest::newRow("end of table: Esco back to Nuova Tabella") << u"fine"_s << Esco << NuovaTabella;
 }
 
 void TestIngresso::scanningOnTheKeypad() {
