@@ -266,7 +266,7 @@ Control& Form::Ctl(QStringView name, int index) {
     Load();
     Control* c = Find(name, index);
     if (c == nullptr) {
-        throw std::out_of_range("controllo inesistente");
+        throw std::out_of_range("no such control");
     }
     return *c;
 }
