@@ -487,24 +487,24 @@ void TestIngresso::mouseUpClearsStartScreenGuards() {
 void TestIngresso::focusColours() {
     Schermo s;
     QVERIFY(s.ok);
-    QCOMPARE(s.Tasto(0).BackColor(), ingresso::ColoreFuoco);
+    QCOMPARE(s.Tasto(0).BackColor(), tavolozza::ColoreFuoco);
     Premi(Qt::Key_Space); // scanning
-    QCOMPARE(s.Tasto(0).BackColor(), ingresso::ColoreRiposo);
-    QCOMPARE(s.Tasto(1).BackColor(), ingresso::ColoreFuoco);
+    QCOMPARE(s.Tasto(0).BackColor(), tavolozza::ColoreRiposo);
+    QCOMPARE(s.Tasto(1).BackColor(), tavolozza::ColoreFuoco);
     Premi(Qt::Key_4); // a digit key: to "Invio"
-    QCOMPARE(s.Tasto(1).BackColor(), ingresso::ColoreRiposo);
-    QCOMPARE(s.Tasto(tastierino::Invio).BackColor(), ingresso::ColoreFuoco);
+    QCOMPARE(s.Tasto(1).BackColor(), tavolozza::ColoreRiposo);
+    QCOMPARE(s.Tasto(tastierino::Invio).BackColor(), tavolozza::ColoreFuoco);
     QTest::mousePress(s.Tasto(6).Widget(), Qt::LeftButton); // a mouse press
     QTest::mouseRelease(s.Tasto(6).Widget(), Qt::LeftButton);
-    QCOMPARE(s.Tasto(tastierino::Invio).BackColor(), ingresso::ColoreRiposo);
-    QCOMPARE(s.Tasto(6).BackColor(), ingresso::ColoreFuoco);
+    QCOMPARE(s.Tasto(tastierino::Invio).BackColor(), tavolozza::ColoreRiposo);
+    QCOMPARE(s.Tasto(6).BackColor(), tavolozza::ColoreFuoco);
     s.frm().ContaNo = 2;
     s.frm().PremiTasto(tastierino::Invio); // a command: the help offer
-    QCOMPARE(s.frm().Option3(0).BackColor(), ingresso::ColoreFuoco);
-    QCOMPARE(s.Tasto(6).BackColor(), ingresso::ColoreRiposo);
+    QCOMPARE(s.frm().Option3(0).BackColor(), tavolozza::ColoreFuoco);
+    QCOMPARE(s.Tasto(6).BackColor(), tavolozza::ColoreRiposo);
     s.frm().NoNo();
     QCOMPARE(s.frm().optOK().BackColor(), platform::colour::Rgb(255, 192, 128));
-    QCOMPARE(s.frm().Option3(0).BackColor(), ingresso::ColoreRiposo);
+    QCOMPARE(s.frm().Option3(0).BackColor(), tavolozza::ColoreRiposo);
     for (int i = 0; i < 14; ++i) {
         QVERIFY(!s.Tasto(i).Value());
     }

@@ -1,6 +1,7 @@
 #include "input/pulsantiera.h"
 
 #include "platform/form.h"
+#include "shared/tavolozza.h"
 
 namespace ingresso {
 
@@ -31,13 +32,13 @@ void Pulsantiera::Collega(platform::Form& finestra, Comando comando, Speciale sp
 
 void Pulsantiera::GotFocus(int indice) {
     Control& c = finestra_->Ctl(s_.nome, indice);
-    c.SetBackColor(ColoreFuoco);
+    c.SetBackColor(tavolozza::ColoreFuoco);
     c.SetValue(false);
 }
 
 void Pulsantiera::LostFocus(int indice) {
     Control& c = finestra_->Ctl(s_.nome, indice);
-    c.SetBackColor(ColoreRiposo);
+    c.SetBackColor(tavolozza::ColoreRiposo);
     if (s_.valoreAlPerdereFuoco) {
         c.SetValue(false);
     }

@@ -5,10 +5,8 @@
 // scanning step, the keys an array accepts and what they do, and the guards that let a held
 // key act only once.
 
-#include "platform/colour.h"
 #include "platform/keys.h"
 #include "shared/statocondiviso.h"
-#include "shared/tavolozza.h"
 
 #include <QString>
 #include <functional>
@@ -19,10 +17,6 @@ class Form;
 }
 
 namespace ingresso {
-
-// The background of the button with the focus, and of every other one.
-inline constexpr platform::colour::Value ColoreFuoco = tavolozza::ColoreFuoco;
-inline constexpr platform::colour::Value ColoreRiposo = tavolozza::ColoreRiposo;
 
 enum class Azione {
     Nessuna,       // accepted, and does nothing

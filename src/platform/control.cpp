@@ -277,6 +277,11 @@ QString Control::AccessibleName() const {
         return accessibleName_;
     }
     // One line per line of the caption, without the spaces that only pad it on the screen.
+    const bool padded =
+        !caption_.isEmpty() && (caption_.front().isSpace() || caption_.back().isSpace());
+    if (!padded && !caption_.contains(u'\r') && !caption_.contains(u'\n')) {
+        return caption_; // a typed answer, a button: as it is
+    }
     QString name = caption_;
     name.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     name.replace(u'\r', u'\n');

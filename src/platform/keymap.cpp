@@ -5,7 +5,8 @@
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
 #include <QObject>
-#include <vector>
+#include <algorithm>
+#include <array>
 #include <xcb/xcb.h>
 #include <xkbcommon/xkbcommon-keysyms.h>
 #include <xkbcommon/xkbcommon-x11.h>
@@ -226,14 +227,17 @@ int KeyboardMap::VirtualKey(std::uint32_t keycode, int group) const {
         return -1;
     }
     const auto layout = xkb_layout_index_t(group) < layouts ? xkb_layout_index_t(group) : 0;
-    std::vector<std::uint32_t> levels;
-    const xkb_level_index_t count = xkb_keymap_num_levels_for_key(keymap_, keycode, layout);
-    for (xkb_level_index_t level = 0; level < count; ++level) {
+    // A key has a handful of levels (two, four with AltGr, eight at most in the layouts).
+    std::array<std::uint32_t, 8> levels{};
+    const std::size_t count = std::min<std::size_t>(
+        levels.size(), xkb_keymap_num_levels_for_key(keymap_, keycode, layout));
+    for (std::size_t level = 0; level < count; ++level) {
         const xkb_keysym_t* syms = nullptr;
-        const int n = xkb_keymap_key_get_syms_by_level(keymap_, keycode, layout, level, &syms);
-        levels.push_back(n > 0 ? syms[0] : XKB_KEY_NoSymbol);
+        const int n = xkb_keymap_key_get_syms_by_level(keymap_, keycode, layout,
+                                                       xkb_level_index_t(level), &syms);
+        levels[level] = n > 0 ? syms[0] : XKB_KEY_NoSymbol;
     }
-    return VirtualKeyOfLevels(levels);
+    return VirtualKeyOfLevels(std::span(levels.data(), count));
 }
 
 std::uint32_t KeyboardMap::Keysym(std::uint32_t keycode,

@@ -12,25 +12,25 @@ namespace {
 int KeypadDigitKey(int key) {
     switch (key) {
     case Qt::Key_Insert:
-        return vk::Numpad0;
+        return vk::Numpad(0);
     case Qt::Key_End:
-        return vk::Numpad0 + 1;
+        return vk::Numpad(1);
     case Qt::Key_Down:
-        return vk::Numpad0 + 2;
+        return vk::Numpad(2);
     case Qt::Key_PageDown:
-        return vk::Numpad0 + 3;
+        return vk::Numpad(3);
     case Qt::Key_Left:
-        return vk::Numpad0 + 4;
+        return vk::Numpad(4);
     case Qt::Key_Clear:
-        return vk::Numpad0 + 5;
+        return vk::Numpad(5);
     case Qt::Key_Right:
-        return vk::Numpad0 + 6;
+        return vk::Numpad(6);
     case Qt::Key_Home:
-        return vk::Numpad0 + 7;
+        return vk::Numpad(7);
     case Qt::Key_Up:
-        return vk::Numpad0 + 8;
+        return vk::Numpad(8);
     case Qt::Key_PageUp:
-        return vk::Numpad0 + 9;
+        return vk::Numpad(9);
     default:
         return -1;
     }
