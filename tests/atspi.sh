@@ -35,6 +35,18 @@ unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 eval "$(dbus-launch --sh-syntax)"
 "$launcher" --launch-immediately >/dev/null 2>&1 &
 pids+=($!)
+# A desktop that offers a global menu bar, as KDE Plasma and Unity do: the program's menus
+# must stay in its own windows all the same.
+/usr/bin/python3 -c '
+import sys
+from gi.repository import Gio, GLib
+Gio.bus_own_name(Gio.BusType.SESSION, "com.canonical.AppMenu.Registrar",
+                 Gio.BusNameOwnerFlags.NONE, None, lambda *a: open(sys.argv[1], "w").close(),
+                 None)
+GLib.MainLoop().run()' "$work/registrar" &
+pids+=($!)
+for _ in $(seq 50); do [ -e "$work/registrar" ] && break; sleep 0.1; done
+[ -e "$work/registrar" ] || { echo "il servizio del menu globale non parte" >&2; exit 1; }
 # The window manager, started again if it could not reach the display the first time.
 for _ in 1 2 3; do
     openbox >>"$work/openbox.log" 2>&1 &

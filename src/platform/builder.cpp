@@ -8,6 +8,7 @@
 #include "platform/widgets.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QMenuBar>
 #include <algorithm>
@@ -69,6 +70,11 @@ void Form::Build() {
             break;
         case ControlKind::Menu: {
             if (menu == nullptr) {
+                // The menus stay in the window, where the design puts them, on every desktop:
+                // a desktop's global menu bar would take them away from the child's window.
+                // Not asking for one also saves the start-up a call on the session bus (or,
+                // without a session bus, the launch of one).
+                QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
                 menu = window->menuBar();
             }
             auto* action = menu->addAction(row.caption);
