@@ -8,9 +8,13 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QMouseEvent>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 using namespace Qt::StringLiterals;
 using namespace platform;
@@ -88,6 +92,9 @@ private Q_SLOTS:
     void colours();
     void designFacesAsInstalled_data();
     void designFacesAsInstalled();
+    void menusInTheWindowWithTheirOverflowArrow();
+    void buttonEdges_data();
+    void buttonEdges();
 };
 
 void TestPlatform::geometryInTwips_data() {
@@ -311,6 +318,81 @@ void TestPlatform::designFacesAsInstalled() {
     QCOMPARE(InstalledFace(design), installed);
     if (installed.startsWith(u"Liberation"_s)) {
         QCOMPARE(QFontInfo(QFont(InstalledFace(design))).family(), installed);
+    }
+}
+
+// The menus are the window's own, and the menu bar's overflow arrow, read only when it is
+// first drawn, is the style's arrow.
+void TestPlatform::menusInTheWindowWithTheirOverflowArrow() {
+    FinestraProva f;
+    f.Load();
+    auto* window = qobject_cast<QMainWindow*>(f.Window());
+    QVERIFY(window != nullptr);
+    QMenuBar* menu = window->menuBar();
+    QVERIFY(!menu->isNativeMenuBar());
+    QCOMPARE(menu->actions().size(), 1);
+    QCOMPARE(menu->actions().at(0)->text(), u"Voce"_s);
+    auto* freccia = menu->findChild<QToolButton*>();
+    QVERIFY(freccia != nullptr);
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(u"Fusion"_s));
+    const QIcon attesa = fusion->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    QVERIFY(!freccia->icon().isNull());
+    for (int lato : {8, 16, 32}) {
+        QCOMPARE(freccia->icon().pixmap(lato, lato).toImage(), attesa.pixmap(lato, lato).toImage());
+    }
+    f.Unload();
+}
+
+// A button's edge: light above and on the left, black below and on the right, a grey line
+// inside those; the other way round while pressed. The last column and row are the button's
+// own colour.
+void TestPlatform::buttonEdges_data() {
+    QTest::addColumn<bool>("premuto");
+    QTest::newRow("raised") << false;
+    QTest::newRow("pressed") << true;
+}
+
+void TestPlatform::buttonEdges() {
+    QFETCH(bool, premuto);
+    FinestraProva f;
+    f.Load();
+    Control& tasto = f.Ctl(u"tasto", 1);
+    tasto.SetValue(premuto);
+    const QImage img = tasto.Widget()->grab().toImage();
+    const int w = img.width();
+    const int h = img.height();
+    QCOMPARE(QSize(w, h), QSize(100, 40));
+    const QRgb bianco = qRgb(255, 255, 255), nero = qRgb(0, 0, 0), grigio = qRgb(128, 128, 128);
+    const QRgb sfondo = img.pixel(w / 2, h - 1);
+    QVERIFY(sfondo != bianco && sfondo != nero && sfondo != grigio);
+    const QRgb alto = premuto ? nero : bianco;
+    const QRgb basso = premuto ? bianco : nero;
+    const struct {
+        QPoint punto;
+        QRgb colore;
+    } attesi[] = {
+        {{0, 0}, alto},
+        {{w / 2, 0}, alto},
+        {{0, h / 2}, alto},
+        {{0, h - 3}, alto},
+        {{w - 2, 0}, basso},
+        {{w - 2, h / 2}, basso},
+        {{w / 2, h - 2}, basso},
+        {{0, h - 2}, basso},
+        {{w - 1, h / 2}, sfondo},
+        {{w / 2, h - 1}, sfondo},
+        {{1, h / 2}, premuto ? grigio : sfondo},
+        {{w / 2, 1}, premuto ? grigio : sfondo},
+        {{w - 3, h / 2}, premuto ? sfondo : grigio},
+        {{w / 2, h - 3}, premuto ? sfondo : grigio},
+    };
+    for (const auto& a : attesi) {
+        QVERIFY2(img.pixel(a.punto) == a.colore,
+                 qPrintable(QStringLiteral("(%1, %2): %3 invece di %4")
+                                .arg(a.punto.x())
+                                .arg(a.punto.y())
+                                .arg(img.pixel(a.punto), 0, 16)
+                                .arg(a.colore, 0, 16)));
     }
 }
 

@@ -4,6 +4,7 @@
 #include "platform/accessibility.h"
 #include "platform/form.h"
 #include "platform/formwindow.h"
+#include "platform/style.h"
 #include "platform/twips.h"
 #include "platform/widgets.h"
 
@@ -31,6 +32,7 @@ QWidget* MakeWidget(Control& control, QWidget* parent) {
 } // namespace
 
 void Form::Build() {
+    InstallProgramStyle();
     auto* window = new FormWindow(*this);
     window_ = window;
     window->setWindowTitle(design_.caption);
