@@ -23,7 +23,7 @@ for f in ./usr/bin/tabella ./usr/share/applications/tabella.desktop \
     grep -qF " $f" <<<"$files" || fail "il pacchetto non contiene $f"
 done
 depends="$(dpkg-deb -f "$deb" Depends)"
-for d in libqt6widgets6 libqt6printsupport6 libqt6svg6 libcups2 fonts-liberation fonts-urw-base35; do
+for d in libqt6widgets6 libqt6printsupport6 libcups2 fonts-liberation fonts-urw-base35; do
     grep -qw -- "$d" <<<"$depends" || fail "il pacchetto non dipende da $d: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = tabella ] || fail "nome del pacchetto"

@@ -8,7 +8,9 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMainWindow>
+#include <QPainter>
 #include <QScreen>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -67,6 +69,8 @@ private Q_SLOTS:
     void settingsProbe();
     void instructionsText();
     void authorWindowFromEitherMenu();
+    void windowIconIsTheMenuIcon_data();
+    void windowIconIsTheMenuIcon();
 };
 
 void TestInizio::initTestCase() {
@@ -432,6 +436,46 @@ void TestInizio::authorWindowFromEitherMenu() {
     QVERIFY(visti.at(0).startsWith(u"Sito dell'autore:|"_s));
     QVERIFY(visti.at(0).contains(u"example.org"_s));
     QVERIFY(visti.at(0).contains(u"|Email:|"_s));
+}
+
+// The windows' icon, painted by the program, is the picture the desktop menu shows from the
+// SVG file, at every size a window manager is offered.
+void TestInizio::windowIconIsTheMenuIcon_data() {
+    QTest::addColumn<int>("lato");
+    for (int lato : {16, 24, 32, 48, 64}) {
+        QTest::addRow("%dx%d", lato, lato) << lato;
+    }
+}
+
+void TestInizio::windowIconIsTheMenuIcon() {
+    QFETCH(int, lato);
+    const QIcon icona = IconaProgramma();
+    QVERIFY(icona.availableSizes().contains(QSize(lato, lato)));
+    const QImage dipinta =
+        icona.pixmap(lato, lato).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QSvgRenderer svg(QStringLiteral(TABELLA_ICONA_SVG));
+    QVERIFY(svg.isValid());
+    QImage attesa(lato, lato, QImage::Format_ARGB32_Premultiplied);
+    attesa.fill(Qt::transparent);
+    QPainter p(&attesa);
+    svg.render(&p);
+    p.end();
+    QCOMPARE(dipinta.size(), attesa.size());
+    // Antialiasing may differ by a shade along the edges; a missing or moved shape does not.
+    long diversi = 0;
+    for (int y = 0; y < lato; ++y) {
+        for (int x = 0; x < lato; ++x) {
+            const QRgb a = dipinta.pixel(x, y), b = attesa.pixel(x, y);
+            const int d =
+                std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                          std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
+            if (d > 48) {
+                ++diversi;
+            }
+        }
+    }
+    QVERIFY2(diversi * 100 <= lato * lato,
+             qPrintable(QStringLiteral("%1 punti diversi").arg(diversi)));
 }
 
 QTEST_MAIN(TestInizio)
