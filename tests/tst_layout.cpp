@@ -248,6 +248,16 @@ void TestLayout::maximisedWindow() {
     QVERIFY(std::abs(s.frm.Label1().Left() - 4752 * fx) < 0.1);
     QCOMPARE(s.frm.fraAiuto().Left(), s.frm.Ctl(u"lblRiferimento").Left());
     QVERIFY(std::abs(Linea(s.frm, 0).x1() - (s.frm.Label1().Left() - 150)) < 0.01);
+
+    // Closed and opened again: the resize step moves the new window's lines and panels.
+    s.frm.Unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    s.frm.Show();
+    QVERIFY(QTest::qWaitForWindowExposed(s.frm.Window()));
+    QTRY_VERIFY(s.frm.ScaleWidth() > 11910);
+    QCOMPARE(s.frm.fraAiuto().Left(), s.frm.Ctl(u"lblRiferimento").Left());
+    QVERIFY(s.frm.fraAiuto().Left() > 6090);
+    QVERIFY(std::abs(Linea(s.frm, 0).x1() - (s.frm.Label1().Left() - 150)) < 0.01);
 }
 
 QTEST_MAIN(TestLayout)

@@ -23,6 +23,16 @@ FrmOperativo::FrmOperativo(StatoCondiviso& stato, platform::RandomSource& caso, 
 // Each step of the load runs even if an earlier one failed.
 void FrmOperativo::Form_Load() {
     SkipOnError([this] { Proporzioni = CatturaProporzioni(*this); });
+    // What the resize step moves after the proportions, looked up once per load.
+    SkipOnError([this] {
+        albero_.minuendo = &Label1();
+        for (int k = 0; k < 10; ++k) {
+            albero_.segni[static_cast<std::size_t>(k)] = &lblSegno(k);
+            albero_.linee[static_cast<std::size_t>(k)] = &Line2(k);
+        }
+        riquadri_ = {&fraAiuto(), &fraTastierino(), &fraAvviso(), &fraIntervento()};
+        riferimento_ = &Ctl(u"lblRiferimento");
+    });
     SkipOnError([this] {
         for (s_.Contatore = 0; s_.Contatore <= 9; ++s_.Contatore) {
             const int k = s_.Contatore;
@@ -48,15 +58,11 @@ void FrmOperativo::Form_Resize() {
 
 // The tree's lines and the four panels follow the boxes just moved.
 void FrmOperativo::DisponiAlbero() {
-    Albero albero{&Label1(), {}, {}};
-    for (int k = 0; k < 10; ++k) {
-        albero.segni[static_cast<std::size_t>(k)] = &lblSegno(k);
-        albero.linee[static_cast<std::size_t>(k)] = &Line2(k);
+    if (!IsLoaded() || riferimento_ == nullptr) {
+        return;
     }
-    PosizionaLinee(albero);
-    platform::Control* const riquadri[] = {&fraAiuto(), &fraTastierino(), &fraAvviso(),
-                                           &fraIntervento()};
-    AllineaRiquadri(Ctl(u"lblRiferimento"), riquadri);
+    PosizionaLinee(albero_);
+    AllineaRiquadri(*riferimento_, riquadri_);
 }
 
 void FrmOperativo::RicominciaEsercizi() {

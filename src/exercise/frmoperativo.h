@@ -6,6 +6,7 @@
 
 #include "input/mappacomandi.h"
 #include "input/pulsantiera.h"
+#include "layout/griglia.h"
 #include "layout/proporzioni.h"
 #include "platform/form.h"
 #include "platform/random.h"
@@ -106,4 +107,8 @@ private:
     StatoCondiviso& s_;
     platform::RandomSource& caso_;
     Finestre& finestre_;
+    // The tree, the panels and their reference mark, as the last load found them.
+    Albero albero_{};
+    std::array<platform::Control*, 4> riquadri_{};
+    const platform::Control* riferimento_ = nullptr;
 };

@@ -109,12 +109,12 @@ void Control::EndBatch() {
 }
 
 void Control::ApplyGeometry() {
-    QWidget* w = widget_.data();
-    if (w == nullptr) {
+    if (batch_) {
+        moved_ = true; // applied once, when the batch ends
         return;
     }
-    if (batch_) {
-        moved_ = true;
+    QWidget* w = widget_.data();
+    if (w == nullptr) {
         return;
     }
     if (kind_ == ControlKind::Line) {
