@@ -2,7 +2,8 @@
 # Builds in Release (build-bench/) and runs the benchmarks, side by side with a bare Qt window,
 # under Xvfb with a window manager when they can be had, otherwise offscreen. Prints a table
 # and, last, the line "bench: startup_ratio=... relayout_ratio=... key_ratio=... rss_ratio=...
-# idle_cpu_ms=...". TABELLA_BENCH_RUNS sets the runs per measurement (5).
+# idle_cpu_ms=...". TABELLA_BENCH_RUNS sets the runs per measurement (5; start-up takes three
+# times as many).
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 install_missing "${BUILD_PACKAGES[@]}" xvfb openbox valgrind python3
