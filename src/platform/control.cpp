@@ -13,13 +13,13 @@
 namespace platform {
 
 Control::Control(const ControlDesign& design, QObject* owner)
-    : QObject(owner), kind_(design.kind), name_(design.name), index_(design.index),
-      tabIndex_(design.tabIndex), font_(design.font), left_(design.left), top_(design.top),
-      width_(design.width), height_(design.height), caption_(design.caption),
-      fore_(design.foreColour), back_(design.backColour), visible_(design.visible),
-      enabled_(design.enabled), transparent_(design.transparent), border_(design.border),
-      alignment_(design.alignment), shape_(design.shape), borderWidth_(design.borderWidth),
-      dock_(design.dock), interval_(design.interval), accessibleName_(design.accessibleName),
+    : QObject(owner), kind_(design.kind), dock_(design.dock), borderWidth_(design.borderWidth),
+      left_(design.left), top_(design.top), width_(design.width), height_(design.height),
+      name_(design.name), index_(design.index), tabIndex_(design.tabIndex), font_(design.font),
+      caption_(design.caption), fore_(design.foreColour), back_(design.backColour),
+      visible_(design.visible), enabled_(design.enabled), transparent_(design.transparent),
+      border_(design.border), alignment_(design.alignment), shape_(design.shape),
+      interval_(design.interval), accessibleName_(design.accessibleName),
       accessible_(design.accessible), readingOrder_(design.readingOrder) {
     if (kind_ == ControlKind::Timer) {
         timer_ = new QTimer(this);
@@ -38,10 +38,6 @@ QWidget* Control::Widget() const {
 }
 QAction* Control::Action() const {
     return action_.data();
-}
-
-bool Control::HasGeometry() const {
-    return kind_ != ControlKind::Timer && kind_ != ControlKind::Menu && kind_ != ControlKind::Line;
 }
 
 void Control::Attach(QWidget* widget) {
@@ -100,14 +96,6 @@ void Control::SetY2(double v) {
     ApplyGeometry();
 }
 
-void Control::EndBatch() {
-    batch_ = false;
-    if (moved_) {
-        moved_ = false;
-        ApplyGeometry();
-    }
-}
-
 void Control::ApplyGeometry() {
     if (batch_) {
         moved_ = true; // applied once, when the batch ends
@@ -147,12 +135,6 @@ void Control::ApplyGeometry() {
     w->setGeometry(x, y, wide, high);
 }
 
-void Control::FollowContainer() {
-    if (dock_ != Dock::None) {
-        ApplyGeometry();
-    }
-}
-
 void Control::Repaint() {
     if (widget_) {
         widget_->update();
@@ -176,13 +158,6 @@ void Control::SetCaption(const QString& text) {
     Repaint();
     if (change_) {
         change_();
-    }
-}
-
-void Control::SetFontScale(double scale) {
-    if (scale != fontScale_) {
-        fontScale_ = scale;
-        Repaint();
     }
 }
 

@@ -39,7 +39,12 @@ public:
     // that no text is clipped; at the design size and above it is drawn as designed.
     const FontSpec& Font() const { return font_; }
     double FontScale() const { return fontScale_; }
-    void SetFontScale(double scale);
+    void SetFontScale(double scale) {
+        if (scale != fontScale_) {
+            fontScale_ = scale;
+            Repaint();
+        }
+    }
 
     // Geometry in twips, relative to the container. Timers, menu entries and lines have none:
     // moving them is a run-time error.
@@ -53,7 +58,10 @@ public:
     void SetWidth(double v) { Move(left_, top_, v, height_); }
     void SetHeight(double v) { Move(left_, top_, width_, v); }
     // False for the kinds without Left, Top, Width and Height.
-    bool HasGeometry() const;
+    bool HasGeometry() const {
+        return kind_ != ControlKind::Timer && kind_ != ControlKind::Menu &&
+               kind_ != ControlKind::Line;
+    }
 
     // A line's end points, in twips; negative values are accepted.
     double X1() const { return left_; }
@@ -122,10 +130,21 @@ public:
     // Used by the window builder.
     void Attach(QWidget* widget);
     void Attach(QAction* action);
-    void FollowContainer(); // re-applies docking after the container changed size
+    // Re-applies docking after the container changed size.
+    void FollowContainer() {
+        if (dock_ != Dock::None) {
+            ApplyGeometry();
+        }
+    }
     // While a batch is open, moves are only recorded; closing it moves the widget once.
     void BeginBatch() { batch_ = true; }
-    void EndBatch();
+    void EndBatch() {
+        batch_ = false;
+        if (moved_) {
+            moved_ = false;
+            ApplyGeometry();
+        }
+    }
 
     // Used by the widgets.
     void DeliverClick();
@@ -144,29 +163,31 @@ private:
     void UpdateTimer();
     void Repaint();
 
+    // What a resize reads and writes of every control, side by side.
     ControlKind kind_;
+    Dock dock_;
+    int borderWidth_;
+    bool batch_ = false;
+    bool moved_ = false;
+    double left_, top_, width_, height_;
+    double fontScale_ = 1;
+    QPointer<QWidget> widget_;
+
     QString name_;
     int index_;
     int tabIndex_;
     FontSpec font_;
-    double left_, top_, width_, height_;
     QString caption_;
     colour::Value fore_, back_;
     bool visible_, enabled_, value_ = false;
     bool transparent_, border_;
     Align alignment_;
     ShapeKind shape_;
-    int borderWidth_;
-    Dock dock_;
     int interval_;
     QString accessibleName_;
     bool accessible_;
     int readingOrder_;
 
-    double fontScale_ = 1;
-    bool batch_ = false;
-    bool moved_ = false;
-    QPointer<QWidget> widget_;
     QPointer<QAction> action_;
     QTimer* timer_ = nullptr;
 
