@@ -33,11 +33,12 @@ startup = {"programma": [], "base": []}
 rss = {"programma": [], "base": []}
 # One pair first, not counted: the first program on a fresh display also starts the session
 # bus that X11 autolaunch gives it, and would carry that cost alone. A start-up lasts a tenth
-# of a second and varies by a fifth from one to the next, so it is taken three times as often
-# as the other measurements, the two taking turns at going first.
+# of a second and varies by a fifth from one to the next: the median of fifteen still moves by
+# 0.07 from one run to the next. So it is taken ten times as often as the other measurements
+# (fifty pairs, a quarter of a minute), the two taking turns at going first.
 run("avvio", "programma")
 run("avvio", "base")
-for i in range(3 * RUNS):
+for i in range(10 * RUNS):
     for who in (("programma", "base") if i % 2 == 0 else ("base", "programma")):
         start, v = run("avvio", who)
         startup[who].append(v["dipinto_ms"] - start)

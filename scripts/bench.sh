@@ -2,7 +2,7 @@
 # Builds in Release (build-bench/) and runs the benchmarks, side by side with a bare Qt window,
 # under Xvfb with a window manager when they can be had, otherwise offscreen. Prints a table
 # and, last, the line "bench: startup_ratio=... relayout_ratio=... key_ratio=... rss_ratio=...
-# idle_cpu_ms=...". TABELLA_BENCH_RUNS sets the runs per measurement (5; start-up takes three
+# idle_cpu_ms=...". TABELLA_BENCH_RUNS sets the runs per measurement (5; start-up takes ten
 # times as many).
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
