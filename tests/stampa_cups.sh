@@ -129,4 +129,18 @@ for size in Letter A4; do
         "$work/sorgente-$size.xml" || exit 1
 done
 
-echo "5 passed, 0 failed"
+# The print server gone while the page is being sent (laid out on the queue's paper, then the
+# server stops): the program says the page was not printed, in Italian, and does not hang.
+coproc STAMPA { QT_QPA_PLATFORM=offscreen timeout 60 "$helper" --attendi 2>&1; }
+riga=
+while [ "$riga" != pronto ] && read -r -t 30 riga <&"${STAMPA[0]}"; do :; done
+[ "$riga" = pronto ] || { echo "il programma non ha scelto la stampante" >&2; exit 1; }
+kill "$pid"; wait "$pid" 2>/dev/null || true
+echo >&"${STAMPA[1]}"
+said="$(cat <&"${STAMPA[0]}")"
+echo "$said"
+grep -q "^messaggio: La pagina non è stata stampata: .*non risponde" <<<"$said" ||
+    { echo "il servizio di stampa sparito non è stato segnalato" >&2; exit 1; }
+if grep -qE "[Ss]erver|[Ee]rror|\)\." <<<"$said"; then echo "$said" >&2; exit 1; fi
+
+echo "6 passed, 0 failed"

@@ -22,6 +22,30 @@ public:
     }
     int mostrati = 0;
 };
+// The real printer, except that the finished page is sent only when a line comes on the
+// standard input: between the two, the test can take the print server away.
+class Attesa final : public platform::Printer {
+public:
+    explicit Attesa(std::unique_ptr<platform::Printer> vera) : vera_(std::move(vera)) {}
+    int FontCount() const override { return vera_->FontCount(); }
+    QString FontName(int index) const override { return vera_->FontName(index); }
+    void SetFontName(const QString& name) override { vera_->SetFontName(name); }
+    void SetFontSize(double points) override { vera_->SetFontSize(points); }
+    void SetFontBold(bool bold) override { vera_->SetFontBold(bold); }
+    void SetCurrentX(double twips) override { vera_->SetCurrentX(twips); }
+    void SetCurrentY(double twips) override { vera_->SetCurrentY(twips); }
+    void Print(const QString& text) override { vera_->Print(text); }
+    platform::PrintOutcome EndDoc() override {
+        std::printf("pronto\n");
+        std::fflush(stdout);
+        char riga[8];
+        (void)std::fgets(riga, sizeof riga, stdin);
+        return vera_->EndDoc();
+    }
+
+private:
+    std::unique_ptr<platform::Printer> vera_;
+};
 } // namespace
 
 // The default queue's paper as the program finds it: "media width height left top", in
@@ -81,7 +105,11 @@ int main(int argc, char* argv[]) {
     }
     stato.NumeroEsercizio = 30;
     platform::QtPrinterProvider stampanti(stampa::kNomeLavoro);
+    std::unique_ptr<platform::Printer> stampante = stampanti.DefaultPrinter();
+    if (argomenti.contains(u"--attendi")) {
+        stampante = std::make_unique<Attesa>(std::move(stampante));
+    }
     Messaggi messaggi;
-    stampa::StampaEsercizi(stato, *stampanti.DefaultPrinter(), messaggi);
+    stampa::StampaEsercizi(stato, *stampante, messaggi);
     return messaggi.mostrati == 0 ? 0 : 1;
 }
