@@ -11,8 +11,6 @@ using platform::Control;
 using platform::Element;
 using platform::SkipOnError;
 
-namespace {} // namespace
-
 FrmOperativo::FrmOperativo(StatoCondiviso& stato, platform::RandomSource& caso, Finestre& finestre)
     : Form(DisegnoFrmOperativo()), Tastierino(ingresso::SchieramentoTastierino(), stato.Tenuto),
       Aiuto(ingresso::SchieramentoAiuto(), stato.Tenuto),

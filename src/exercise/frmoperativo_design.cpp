@@ -176,10 +176,9 @@ void AiutoVisivo(std::vector<ControlDesign>& c) {
     }
     // The letters come after the circles, so that they are drawn above them.
     for (int i = 0; i < 4; ++i) {
-        ControlDesign lettera = Row(QStringLiteral("Label4"), i, ControlKind::Label,
-                                    {QStringLiteral("Frame2"), i}, 192, 312, 600, 600);
-        lettera.caption = QString::fromUtf16(kLettere[i].lettera);
-        lettera.font = {QStringLiteral("MS Sans Serif"), 24, false};
+        ControlDesign lettera = LabelRow(QStringLiteral("Label4"), i, {QStringLiteral("Frame2"), i},
+                                         QString::fromUtf16(kLettere[i].lettera), 192, 312, 600,
+                                         600, {QStringLiteral("MS Sans Serif"), 24, false});
         lettera.alignment = Align::Centre;
         lettera.transparent = true;
         c.push_back(lettera);
@@ -188,9 +187,8 @@ void AiutoVisivo(std::vector<ControlDesign>& c) {
 
 void Riquadri(std::vector<ControlDesign>& c) {
     // The common corner of the four panels; they cover it.
-    ControlDesign riferimento =
-        Row(QStringLiteral("lblRiferimento"), -1, ControlKind::Label, {}, 6090, 5775, 105, 105);
-    riferimento.caption = QStringLiteral("Label5");
+    ControlDesign riferimento = LabelRow(QStringLiteral("lblRiferimento"), -1, {},
+                                         QStringLiteral("Label5"), 6090, 5775, 105, 105, {});
     riferimento.accessible = false; // a mark for the layout, not something to read
     c.push_back(riferimento);
 

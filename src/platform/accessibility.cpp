@@ -151,12 +151,6 @@ public:
     }
 };
 
-// A window's client area: its children in reading order, without what is only drawn.
-class ClientAccessible final : public ControlAccessible {
-public:
-    explicit ClientAccessible(QWidget* w) : ControlAccessible(w, QAccessible::Client) {}
-};
-
 QAccessible::Role RoleOf(const Control& c) {
     switch (c.Kind()) {
     case ControlKind::Label:
@@ -180,7 +174,8 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
     }
     auto* w = qobject_cast<QWidget*>(object);
     if (w != nullptr && w->property(kClientProperty).toBool()) {
-        return new ClientAccessible(w);
+        // A window's client area: its children in reading order, without what is only drawn.
+        return new ControlAccessible(w, QAccessible::Client);
     }
     return nullptr;
 }

@@ -145,21 +145,21 @@ int VirtualKeyOfLevels(std::span<const std::uint32_t> keysyms) {
     // which NumLock chooses between: it is the digit either way.
     for (const std::uint32_t sym : keysyms) {
         if (const int d = KeypadDigitOf(sym); d >= 0) {
-            return vk::Numpad0 + d;
+            return vk::Numpad(d);
         }
     }
     const std::uint32_t unshifted = keysyms[0];
     if (const int d = DigitOf(unshifted); d >= 0) {
-        return vk::Digit0 + d;
+        return vk::Digit(d);
     }
     const std::uint32_t upper = xkb_keysym_to_upper(unshifted);
     if (upper >= XKB_KEY_A && upper <= XKB_KEY_Z) {
-        return vk::A + int(upper - XKB_KEY_A);
+        return vk::Letter(char('A' + (upper - XKB_KEY_A)));
     }
     // The top row of layouts that type punctuation unshifted (French) still carries the digits.
     for (const std::uint32_t sym : keysyms.subspan(1)) {
         if (const int d = DigitOf(sym); d >= 0) {
-            return vk::Digit0 + d;
+            return vk::Digit(d);
         }
     }
     return VirtualKeyOfSymbol(unshifted);

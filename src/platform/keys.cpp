@@ -46,10 +46,10 @@ int VirtualKeyOfQtKey(const QKeyEvent& event) {
         }
     }
     if (key >= Qt::Key_0 && key <= Qt::Key_9) {
-        return (keypad ? vk::Numpad0 : vk::Digit0) + (key - Qt::Key_0);
+        return keypad ? vk::Numpad(key - Qt::Key_0) : vk::Digit(key - Qt::Key_0);
     }
     if (key >= Qt::Key_A && key <= Qt::Key_Z) {
-        return vk::A + (key - Qt::Key_A);
+        return vk::Letter(char('A' + (key - Qt::Key_A)));
     }
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24) {
         return vk::F1 + (key - Qt::Key_F1);

@@ -26,11 +26,10 @@ FormDesign DisegnoFrmStampaEsercizio() {
     f.maximised = true;
     f.icon = true;
 
-    ControlDesign titolo =
-        Row(QStringLiteral("Label5"), -1, ControlKind::Label, {}, 660, 75, 10725, 525);
-    titolo.caption = QStringLiteral("E S E R C I Z I   E S E G U I T I ");
+    ControlDesign titolo = LabelRow(QStringLiteral("Label5"), -1, {},
+                                    QStringLiteral("E S E R C I Z I   E S E G U I T I "), 660, 75,
+                                    10725, 525, {QStringLiteral("Arial"), 15.75, true});
     titolo.accessibleName = QStringLiteral("Esercizi eseguiti");
-    titolo.font = {QStringLiteral("Arial"), 15.75, true};
     titolo.foreColour = Rgb(192, 0, 0);
     titolo.transparent = true;
     titolo.alignment = Align::Centre;
@@ -38,9 +37,9 @@ FormDesign DisegnoFrmStampaEsercizio() {
 
     // Forty labels in four columns of ten: LblOp(n) in column n / 10, row n % 10.
     for (int n = 0; n < FrmStampaEsercizio::kEtichette; ++n) {
-        ControlDesign riga = Row(QStringLiteral("LblOp"), n, ControlKind::Label, {},
-                                 kColonne[n / 10], kRighe[n % 10], 2835, 435);
-        riga.font = {QStringLiteral("Courier"), 12, false};
+        ControlDesign riga =
+            LabelRow(QStringLiteral("LblOp"), n, {}, {}, kColonne[n / 10], kRighe[n % 10], 2835,
+                     435, {QStringLiteral("Courier"), 12, false});
         riga.backColour = Rgb(192, 255, 255);
         f.controls.push_back(riga);
     }
